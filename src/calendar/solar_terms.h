@@ -26,14 +26,16 @@ struct SolarTermMoment {
 class SolarTermTable {
   public:
     // Parses the file's bytes; refuses (nullopt, with a reason in `error`) a wrong
-    // size or an entry that is not a real moment of its year.
+    // size, an entry that is not a real moment of its year, a term outside its
+    // month (term i lies in month i / 2 + 1) or a year whose moments do not rise.
     static std::optional<SolarTermTable> FromBytes(const std::vector<uint8_t>& bytes,
                                                    std::string* error = nullptr);
     static std::optional<SolarTermTable> LoadFile(const std::string& path,
                                                   std::string* error = nullptr);
 
     bool covers(int year) const { return year >= kFirstTermYear && year <= kLastTermYear; }
-    // Term i (0-23) of a year; nullopt for a year outside the table.
+    // Term i (0-23) of a year; nullopt for a year or index outside the table (and
+    // for a default-constructed, empty table).
     std::optional<SolarTermMoment> term(int year, int index) const;
 
   private:
