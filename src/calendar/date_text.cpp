@@ -20,8 +20,10 @@ std::string Formatted(const char* format, int value) {
 
 void AppendYear(std::string& out, int year, bool longForm, int yearDisplay) {
     if (yearDisplay == 1) {
-        if (longForm) FormatMinguoYear(year, out);
-        else FormatMinguoYearShort(year, out);
+        if (longForm)
+            FormatMinguoYear(year, out);
+        else
+            FormatMinguoYearShort(year, out);
         return;
     }
     out += Formatted("%4d", year);
@@ -31,15 +33,21 @@ void AppendYear(std::string& out, int year, bool longForm, int yearDisplay) {
 } // namespace
 
 void FormatMinguoYear(int year, std::string& out) {
-    if (year > kMinguoFirstYear) out += "民國" + std::to_string(year - 1911) + "年";
-    else if (year == kMinguoFirstYear) out += "民國元年";
-    else out += "民國前" + std::to_string(1912 - year) + "年";
+    if (year > kMinguoFirstYear)
+        out += "民國" + std::to_string(year - 1911) + "年";
+    else if (year == kMinguoFirstYear)
+        out += "民國元年";
+    else
+        out += "民國前" + std::to_string(1912 - year) + "年";
 }
 
 void FormatMinguoYearShort(int year, std::string& out) {
-    if (year > kMinguoFirstYear) out += std::to_string(year - 1911);
-    else if (year == kMinguoFirstYear) out += "元";
-    else out += "前" + std::to_string(1912 - year);
+    if (year > kMinguoFirstYear)
+        out += std::to_string(year - 1911);
+    else if (year == kMinguoFirstYear)
+        out += "元";
+    else
+        out += "前" + std::to_string(1912 - year);
 }
 
 void FormatChartDate(int flags, const std::string& label, std::string& out, int year, int month,
@@ -57,8 +65,10 @@ void FormatChartDate(int flags, const std::string& label, std::string& out, int 
     const Part parts[] = {{month, "月"}, {day, "日"}, {hour, "時"}};
     for (int i = 0; i < 3; ++i) {
         if (level <= i + 2 || parts[i].value == 0) return;
-        if (longForm) out += Formatted("%2d", parts[i].value) + parts[i].unit;
-        else out += "/" + Formatted("%d", parts[i].value);
+        if (longForm)
+            out += Formatted("%2d", parts[i].value) + parts[i].unit;
+        else
+            out += "/" + Formatted("%d", parts[i].value);
     }
 }
 

@@ -18,9 +18,9 @@ int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
 
     year -= month <= 2 ? 1 : 0;
     const int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const int64_t yearOfEra = year - era * 400;                                  // 0..399
-    const int64_t marchMonth = month > 2 ? month - 3 : month + 9;                // 0..11
-    const int64_t dayOfYear = (153 * marchMonth + 2) / 5 + day - 1;              // 0..365
+    const int64_t yearOfEra = year - era * 400;                     // 0..399
+    const int64_t marchMonth = month > 2 ? month - 3 : month + 9;   // 0..11
+    const int64_t dayOfYear = (153 * marchMonth + 2) / 5 + day - 1; // 0..365
     const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
 }
@@ -28,13 +28,13 @@ int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
 SolarDate CivilFromDays(int64_t days) {
     days += 719468;
     const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const int64_t dayOfEra = days - era * 146097;                                    // 0..146096
+    const int64_t dayOfEra = days - era * 146097; // 0..146096
     const int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;  // 0..399
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365; // 0..399
     const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int64_t marchMonth = (5 * dayOfYear + 2) / 153;                           // 0..11
-    const int64_t day = dayOfYear - (153 * marchMonth + 2) / 5 + 1;                 // 1..31
-    const int64_t month = marchMonth < 10 ? marchMonth + 3 : marchMonth - 9;        // 1..12
+    const int64_t marchMonth = (5 * dayOfYear + 2) / 153;                    // 0..11
+    const int64_t day = dayOfYear - (153 * marchMonth + 2) / 5 + 1;          // 1..31
+    const int64_t month = marchMonth < 10 ? marchMonth + 3 : marchMonth - 9; // 1..12
     const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
     return {static_cast<int16_t>(year), static_cast<int16_t>(month), static_cast<int16_t>(day)};
 }
@@ -51,10 +51,23 @@ bool IsGregorianLeapYear(int year) {
 
 int GregorianMonthLength(int year, int month) {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return IsGregorianLeapYear(year) ? 29 : 28;
-    default: return 0;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+        return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    case 2:
+        return IsGregorianLeapYear(year) ? 29 : 28;
+    default:
+        return 0;
     }
 }
 

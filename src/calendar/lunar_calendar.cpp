@@ -15,19 +15,25 @@ using namespace lunar_table;
 
 namespace {
 
-bool InTable(int lunarYear) { return lunarYear >= kFirstLunarYear && lunarYear <= kLastLunarYear; }
+bool InTable(int lunarYear) {
+    return lunarYear >= kFirstLunarYear && lunarYear <= kLastLunarYear;
+}
 
-LunarDate NoLunarDate(int year) { return LunarDate{static_cast<int16_t>(year), 0, 0, 0}; }
+LunarDate NoLunarDate(int year) {
+    return LunarDate{static_cast<int16_t>(year), 0, 0, 0};
+}
 
 // The lunar year whose new year is the last one on or before `dayNumber`; the
 // caller has checked that the day lies inside the table.
 int LunarYearOfDay(int32_t dayNumber) {
     // A lunar year averages 365.2422 days; the estimate is off by at most one year.
-    int year = kFirstLunarYear + static_cast<int>((dayNumber - NewYearDay(kFirstLunarYear)) *
-                                                  10000LL / 3652422);
+    int year = kFirstLunarYear +
+               static_cast<int>((dayNumber - NewYearDay(kFirstLunarYear)) * 10000LL / 3652422);
     year = std::clamp(year, kFirstLunarYear, kLastLunarYear);
-    while (year > kFirstLunarYear && NewYearDay(year) > dayNumber) --year;
-    while (year < kLastLunarYear && NewYearDay(year + 1) <= dayNumber) ++year;
+    while (year > kFirstLunarYear && NewYearDay(year) > dayNumber)
+        --year;
+    while (year < kLastLunarYear && NewYearDay(year + 1) <= dayNumber)
+        ++year;
     return year;
 }
 
@@ -43,7 +49,9 @@ int DaysBeforeMonth(uint32_t word, int month) {
 
 } // namespace
 
-uint32_t LunarYearWord(int lunarYear) { return Word(lunarYear); }
+uint32_t LunarYearWord(int lunarYear) {
+    return Word(lunarYear);
+}
 
 LunarDate SolarToLunar(int year, int month, int day) {
     if (year < kFirstLunarYear || !gregorian::IsValidDate(year, month, day))

@@ -53,9 +53,10 @@ std::optional<SolarDate> LunarToSolar(int year, int month, int day, bool leap);
 int LunarMonthLength(int year, int month, bool leap);
 
 struct LunarYearMonths {
-    std::array<int8_t, 13> lengths{}; // calendar order; the leap month right after its regular month
-    int count = 0;                    // 12 or 13 (0 outside the table)
-    int leapMonth = 0;                // 0 = none
+    std::array<int8_t, 13>
+        lengths{};     // calendar order; the leap month right after its regular month
+    int count = 0;     // 12 or 13 (0 outside the table)
+    int leapMonth = 0; // 0 = none
     bool hasLeap = false;
 };
 LunarYearMonths LunarYearMonthLengths(int year);

@@ -21,6 +21,7 @@ inline constexpr int kYears = 200;
 // 1914-1920 follow the Beijing local time then in force and differ from a UTC+8
 // calculation; they are kept as they are, as is 2097 (a new moon within a minute
 // of midnight).
+// clang-format off
 constexpr std::array<uint32_t, kYears> kYearWords = {
     0x104BD8, 0x104AE0, 0x10A570, 0x1054D5, 0x10D260, 0x10D950, 0x116554, 0x1056A0, 0x109AD0, 0x1055D2, // 1900
     0x104AE0, 0x10A5B6, 0x10A4D0, 0x10D250, 0x11D295, 0x10B550, 0x1056A0, 0x10ADA2, 0x1095B0, 0x114977, // 1910
@@ -43,10 +44,12 @@ constexpr std::array<uint32_t, kYears> kYearWords = {
     0x10B273, 0x106930, 0x107337, 0x106AA0, 0x10AD50, 0x114B55, 0x104B60, 0x10A570, 0x1054E4, 0x10D160, // 2080
     0x10E968, 0x10D520, 0x10DAA0, 0x116AA6, 0x1056D0, 0x104AE0, 0x10A9D4, 0x10A4D0, 0x10D150, 0x10F252, // 2090
 };
+// clang-format on
 
 constexpr int YearLength(uint32_t word) {
     int days = 0;
-    for (int month = 1; month <= 12; ++month) days += RegularMonthLength(word, month);
+    for (int month = 1; month <= 12; ++month)
+        days += RegularMonthLength(word, month);
     if (LeapMonthOf(word) != 0) days += LeapMonthLength(word);
     return days;
 }
@@ -57,7 +60,8 @@ inline constexpr int32_t kEpochDay = 31;
 constexpr std::array<int32_t, kYears + 1> BuildNewYearDays() {
     std::array<int32_t, kYears + 1> days{};
     days[0] = kEpochDay;
-    for (int i = 0; i < kYears; ++i) days[i + 1] = days[i] + YearLength(kYearWords[i]);
+    for (int i = 0; i < kYears; ++i)
+        days[i + 1] = days[i] + YearLength(kYearWords[i]);
     return days;
 }
 
@@ -65,7 +69,8 @@ constexpr std::array<int32_t, kYears + 1> kNewYearDays = BuildNewYearDays();
 
 constexpr bool WordsAreWellFormed() {
     for (uint32_t word : kYearWords) {
-        if ((word & ~0x11FFFFu) != 0 || !(word & 0x100000u)) return false; // bit 20 and data bits only
+        if ((word & ~0x11FFFFu) != 0 || !(word & 0x100000u))
+            return false; // bit 20 and data bits only
         if (LeapMonthOf(word) > 12) return false;
         if (LeapMonthOf(word) == 0 && (word & kLeapMonthBig)) return false;
         const int length = YearLength(word);

@@ -7,9 +7,9 @@
 namespace zelk::lunar_table {
 
 // Bits of a year word.
-inline constexpr uint32_t kLeapMonthMask = 0xF;     // month followed by the leap month, 0 = none
-inline constexpr uint32_t kLeapMonthBig = 0x10000;  // the leap month has 30 days
-inline constexpr uint32_t kMonthOneBit = 0x8000;    // month k: kMonthOneBit >> (k - 1)
+inline constexpr uint32_t kLeapMonthMask = 0xF;    // month followed by the leap month, 0 = none
+inline constexpr uint32_t kLeapMonthBig = 0x10000; // the leap month has 30 days
+inline constexpr uint32_t kMonthOneBit = 0x8000;   // month k: kMonthOneBit >> (k - 1)
 
 // The word of a lunar year; 0 outside 1900-2099.
 uint32_t Word(int lunarYear);
@@ -18,10 +18,14 @@ uint32_t Word(int lunarYear);
 // day after the last day of lunar 2099); 0 outside.
 int32_t NewYearDay(int lunarYear);
 
-inline constexpr int LeapMonthOf(uint32_t word) { return static_cast<int>(word & kLeapMonthMask); }
+inline constexpr int LeapMonthOf(uint32_t word) {
+    return static_cast<int>(word & kLeapMonthMask);
+}
 inline constexpr int RegularMonthLength(uint32_t word, int month) {
     return (word & (kMonthOneBit >> (month - 1))) ? 30 : 29;
 }
-inline constexpr int LeapMonthLength(uint32_t word) { return (word & kLeapMonthBig) ? 30 : 29; }
+inline constexpr int LeapMonthLength(uint32_t word) {
+    return (word & kLeapMonthBig) ? 30 : 29;
+}
 
 } // namespace zelk::lunar_table

@@ -20,7 +20,9 @@ int Mod60(int64_t value) {
     return static_cast<int>(r < 0 ? r + 60 : r);
 }
 
-uint8_t YearPillar(int year) { return static_cast<uint8_t>(Mod60(year - kOriginYear + 57)); }
+uint8_t YearPillar(int year) {
+    return static_cast<uint8_t>(Mod60(year - kOriginYear + 57));
+}
 
 // The 寅 month (monthOfYear 1) of 1801 is 庚寅; monthOfYear 0 is the 丑 month
 // before it and 11 the 子 month at the end of the year.
@@ -28,12 +30,15 @@ uint8_t MonthPillar(int year, int monthOfYear) {
     return static_cast<uint8_t>(Mod60(12LL * (year - kOriginYear) + monthOfYear + 25));
 }
 
-uint8_t DayPillar(int32_t dayCount) { return static_cast<uint8_t>(Mod60(dayCount + 30LL)); }
+uint8_t DayPillar(int32_t dayCount) {
+    return static_cast<uint8_t>(Mod60(dayCount + 30LL));
+}
 
 // 五鼠遁: the 子 hour of a day whose stem is 甲 or 己 is 甲子, of 乙 or 庚 丙子, ...
 uint8_t HourPillar(int hourBranch, int32_t dayCount) {
     const int64_t stemGroup = (static_cast<int64_t>(dayCount) - 1) % 5;
-    return static_cast<uint8_t>(Mod60(hourBranch + 12 * (stemGroup < 0 ? stemGroup + 5 : stemGroup) + 12));
+    return static_cast<uint8_t>(
+        Mod60(hourBranch + 12 * (stemGroup < 0 ? stemGroup + 5 : stemGroup) + 12));
 }
 
 // The moment of a term as minutes since the start of its year.
@@ -106,7 +111,8 @@ std::optional<SolarTermPillars> FourPillarsSolarTerms(const SolarTermTable& tabl
         hourBranch = 0;
         ++dayCount;
     }
-    const int pillarYear = IsBeforeSpringStart(table, year, month, day, clockHour) ? year - 1 : year;
+    const int pillarYear =
+        IsBeforeSpringStart(table, year, month, day, clockHour) ? year - 1 : year;
     // A 冬至 in force in January or February is the 子 month of the previous year.
     const int monthYear = termNow == 23 && month <= 2 ? year - 1 : year;
 

@@ -41,8 +41,7 @@ std::optional<SolarTermPillars> FourPillarsSolarTerms(const SolarTermTable& tabl
 
 // Index 0-23 of the last term of that year that has begun at the moment; a moment
 // before the year's 小寒 gives 23. -1 for a year outside the table.
-int SolarTermIndex(const SolarTermTable& table, int year, int month, int day, int hour,
-                   int minute);
+int SolarTermIndex(const SolarTermTable& table, int year, int month, int day, int hour, int minute);
 
 // Texts (UTF-8): stem 甲..癸, branch 子..亥, pillar "甲子", animal 鼠..豬.
 const char* StemName(int stem);

@@ -21,9 +21,15 @@ template <std::size_t N> const char* NameAt(const std::array<const char*, N>& na
 }
 } // namespace
 
-const char* StemName(int stem) { return NameAt(kStems, stem); }
-const char* BranchName(int branch) { return NameAt(kBranches, branch); }
-const char* AnimalName(int branch) { return NameAt(kAnimals, branch); }
+const char* StemName(int stem) {
+    return NameAt(kStems, stem);
+}
+const char* BranchName(int branch) {
+    return NameAt(kBranches, branch);
+}
+const char* AnimalName(int branch) {
+    return NameAt(kAnimals, branch);
+}
 
 std::string PillarName(int sexagenary) {
     if (sexagenary < 0 || sexagenary >= 60) return {};

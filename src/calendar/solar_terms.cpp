@@ -57,8 +57,8 @@ bool CheckYear(const std::vector<uint8_t>& bytes, int year, std::string* error) 
 std::optional<SolarTermTable> SolarTermTable::FromBytes(const std::vector<uint8_t>& bytes,
                                                         std::string* error) {
     if (bytes.size() != kSolarTermFileSize) {
-        SetError(error, "solar-term table: " + std::to_string(bytes.size()) +
-                            " bytes instead of " + std::to_string(kSolarTermFileSize));
+        SetError(error, "solar-term table: " + std::to_string(bytes.size()) + " bytes instead of " +
+                            std::to_string(kSolarTermFileSize));
         return std::nullopt;
     }
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year)

@@ -15,8 +15,8 @@ CurrentTime Read(int y, int mo, int d, int h, int mi) {
 TEST(CurrentTime, ClockHourAndMinuteGiveTheIndices) {
     struct Row {
         int hour, minute, hourIndex, minuteIndex;
-    } rows[] = {{23, 30, 12, 3}, {0, 30, 0, 9}, {2, 59, 1, 11}, {1, 0, 1, 0},
-                {22, 59, 11, 11}, {21, 10, 11, 1}, {0, 0, 0, 6}, {12, 5, 6, 6}};
+    } rows[] = {{23, 30, 12, 3},  {0, 30, 0, 9},   {2, 59, 1, 11}, {1, 0, 1, 0},
+                {22, 59, 11, 11}, {21, 10, 11, 1}, {0, 0, 0, 6},   {12, 5, 6, 6}};
     for (const Row& r : rows) {
         const CurrentTime now = Read(2024, 5, 1, r.hour, r.minute);
         EXPECT_EQ(now.hourIndex, r.hourIndex) << r.hour << ":" << r.minute;

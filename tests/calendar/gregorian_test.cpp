@@ -9,7 +9,7 @@ namespace {
 TEST(Gregorian, DayNumbersCountFrom1900) {
     EXPECT_EQ(DayNumber1900(1900, 1, 1), 1);
     EXPECT_EQ(DayNumber1900(1900, 1, 31), 31);
-    EXPECT_EQ(DayNumber1900(1901, 1, 1), 366); // 1900 is a common year
+    EXPECT_EQ(DayNumber1900(1901, 1, 1), 366);                            // 1900 is a common year
     EXPECT_EQ(DayNumber1900(2000, 3, 1) - DayNumber1900(2000, 2, 28), 2); // 2000 is leap
     EXPECT_EQ(DayNumber1900(2100, 3, 1) - DayNumber1900(2100, 2, 28), 1); // 2100 is not
     EXPECT_EQ(DayNumber1900(1899, 12, 31), 0);

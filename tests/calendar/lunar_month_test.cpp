@@ -23,7 +23,8 @@ TEST(LunarMonths, LengthsFollowTheYearWord) {
     EXPECT_EQ(months.leapMonth, 10);
     ASSERT_EQ(months.count, 13);
     const int expected[13] = {30, 29, 30, 30, 29, 29, 30, 29, 29, 30, 29, 30, 30};
-    for (int i = 0; i < 13; ++i) EXPECT_EQ(months.lengths[static_cast<std::size_t>(i)], expected[i]);
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(months.lengths[static_cast<std::size_t>(i)], expected[i]);
     EXPECT_EQ(LunarMonthLength(1984, 10, false), 30);
     EXPECT_EQ(LunarMonthLength(1984, 10, true), 29);
     EXPECT_EQ(LunarMonthLength(1984, 9, true), 29);  // no 閏9: the regular month

@@ -12,11 +12,14 @@ namespace {
 
 std::string Names(const FourPillars& p) {
     std::string s;
-    for (uint8_t v : p.p) s += PillarName(v) + " ";
+    for (uint8_t v : p.p)
+        s += PillarName(v) + " ";
     return s;
 }
 
-std::string Names(const std::optional<FourPillars>& p) { return p ? Names(*p) : "not computed"; }
+std::string Names(const std::optional<FourPillars>& p) {
+    return p ? Names(*p) : "not computed";
+}
 
 std::string Names(const std::optional<SolarTermPillars>& p) {
     return p ? Names(p->pillars) : "not computed";

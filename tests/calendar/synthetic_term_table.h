@@ -11,7 +11,8 @@
 namespace zelk::testing {
 
 inline std::size_t TermOffset(int year, int index) {
-    return static_cast<std::size_t>(year - kFirstTermYear) * 96 + static_cast<std::size_t>(index) * 4;
+    return static_cast<std::size_t>(year - kFirstTermYear) * 96 +
+           static_cast<std::size_t>(index) * 4;
 }
 
 inline void SetTerm(std::vector<uint8_t>& bytes, int year, int index, int month, int day, int hour,
@@ -26,12 +27,15 @@ inline void SetTerm(std::vector<uint8_t>& bytes, int year, int index, int month,
 inline std::vector<uint8_t> SyntheticTermBytes() {
     std::vector<uint8_t> bytes(kSolarTermFileSize);
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year)
-        for (int i = 0; i < 24; ++i) SetTerm(bytes, year, i, i / 2 + 1, i % 2 ? 21 : 6, 12, 0);
+        for (int i = 0; i < 24; ++i)
+            SetTerm(bytes, year, i, i / 2 + 1, i % 2 ? 21 : 6, 12, 0);
     // 1984 立春 began at 23:19 on 4 February (UTC+8).
     SetTerm(bytes, 1984, 2, 2, 4, 23, 19);
     return bytes;
 }
 
-inline SolarTermTable SyntheticTermTable() { return *SolarTermTable::FromBytes(SyntheticTermBytes()); }
+inline SolarTermTable SyntheticTermTable() {
+    return *SolarTermTable::FromBytes(SyntheticTermBytes());
+}
 
 } // namespace zelk::testing
