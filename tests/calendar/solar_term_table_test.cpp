@@ -136,15 +136,20 @@ TEST_F(SolarTermTable, TermsFollowEachOtherFifteenDaysApart) {
 }
 
 // Four tropical years (1460.97 days) after any term the same term comes
-// again; the planets and the Moon pull it by at most about half an hour. A
-// single entry off by an hour or a day stands out here even when the order
-// of its year still looks right.
+// again; the planets and the Moon pull it by at most about half an hour, and
+// an entry lies within 30 minutes of the mean of the same term four years
+// before and after. A single entry off by half an hour or more stands out
+// here even when the order of its year still looks right.
 TEST_F(SolarTermTable, EachTermRecursFourTropicalYearsLater) {
     constexpr double kFourTropicalYearsMinutes = 4 * 365.24219 * 1440;
     for (int year = kFirstYear; year + 4 <= kLastYear; ++year) {
         for (int term = 0; term < kTerms; ++term) {
             const double shift = static_cast<double>(MomentOf(year + 4, term) - MomentOf(year, term));
             EXPECT_NEAR(shift, kFourTropicalYearsMinutes, 40) << Describe(year, term);
+            if (year - 4 < kFirstYear) continue;
+            const double mean = (MomentOf(year - 4, term) + MomentOf(year + 4, term)) / 2.0;
+            EXPECT_NEAR(static_cast<double>(MomentOf(year, term)), mean, 30)
+                << Describe(year, term);
         }
     }
 }
