@@ -1,0 +1,133 @@
+#include "chart_layout.h"
+
+#include <algorithm>
+
+namespace zelk {
+
+CanvasSize ComputeCanvas(int width, int height, bool printing) {
+    if (printing) return {std::max(0, width), std::max(0, height)};
+    width = std::max(0, width);
+    height = std::max(0, height);
+    // min(0.75 w, h) in integers, then 85 % of it; 64-bit so a huge target cannot overflow.
+    const long long smaller = std::min(768LL * width, 1024LL * height) / 1024;
+    const int h0 = static_cast<int>(smaller * 85 / 100);
+    const int w0 = static_cast<int>(static_cast<long long>(h0) * 1500 / 1000);
+    if (w0 > width * 5 / 6) return {w0 * 5 / 6, h0 * 5 / 6};
+    return {w0, h0};
+}
+
+int ChartSideOf(int side) { return std::max(0, side) / 4 * 4 + 1; }
+
+namespace {
+void FillDerived(ChartLayout& layout) {
+    layout.cell = (layout.chartSide - 1) / 4;
+    layout.line = (layout.cell + 6) / 11;
+    for (int i = 0; i < 8; ++i) layout.buttonTop[i] = layout.chartTop + 54 * i;
+}
+} // namespace
+
+ChartLayout PlaceChart(CanvasSize canvas) {
+    ChartLayout layout;
+    layout.canvasWidth = canvas.width;
+    layout.canvasHeight = canvas.height;
+    int side = 0;
+    if (canvas.width > canvas.height) {
+        layout.chartTop = 2;
+        side = canvas.height - 20;
+        const int margin = (canvas.width - canvas.height) / 2;
+        // A margin wide enough for the buttons with room to spare moves the chart right.
+        if (margin >= 91) {
+            layout.chartLeft = 91;
+            layout.buttonLeft = 8;
+        } else {
+            layout.chartLeft = 77;
+            layout.buttonLeft = 1;
+        }
+    } else {
+        side = canvas.width - 20;
+        layout.chartLeft = 77;
+        layout.buttonLeft = 1;
+        layout.chartTop = std::max(1, (canvas.height - canvas.width) / 2);
+    }
+    layout.chartSide = ChartSideOf(side);
+    FillDerived(layout);
+    return layout;
+}
+
+ChartLayout LayoutForSide(int side) {
+    ChartLayout layout;
+    // The image side is taken as it is: a 1024 picture has N = 1023 and cell 255.
+    layout.chartSide = std::max(1, side);
+    layout.canvasWidth = layout.chartSide;
+    layout.canvasHeight = layout.chartSide;
+    FillDerived(layout);
+    return layout;
+}
+
+namespace {
+// Palace index by grid row and column; -1 marks the centre block.
+constexpr int kGrid[4][4] = {{3, 4, 5, 6}, {2, -1, -1, 7}, {1, -1, -1, 8}, {0, 11, 10, 9}};
+} // namespace
+
+int PalaceAt(const ChartLayout& layout, QPoint point) {
+    if (layout.cell <= 0 || point.x() < 0 || point.y() < 0) return kOutsideChart;
+    const int column = point.x() / layout.cell;
+    const int row = point.y() / layout.cell;
+    if (column > 3 || row > 3) return kOutsideChart;
+    const int palace = kGrid[row][column];
+    return palace < 0 ? kCentreBlock : palace;
+}
+
+QPoint GridCellOfPalace(int palace) {
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            if (kGrid[row][column] == palace && palace >= 0) return {column, row};
+    return {-1, -1};
+}
+
+QPoint PalaceCellOrigin(const ChartLayout& layout, int palace) {
+    const QPoint cell = GridCellOfPalace(palace);
+    if (cell.x() < 0) return {0, 0};
+    return {cell.x() * layout.cell, cell.y() * layout.cell};
+}
+
+QRect PalaceTextRect(const ChartLayout& layout, int palace) {
+    // Left and top edges sit 2 units inside the grid line; the right edge stops
+    // one unit short of the next line and the bottom runs one unit past the cell,
+    // so every palace has the same (c - 3) x (c - 1) text area.
+    const QPoint origin = PalaceCellOrigin(layout, palace);
+    const int c = layout.cell;
+    const int left = origin.x() + 2;
+    const int right = origin.x() + c - 1;
+    const int top = origin.y() + 2;
+    const int bottom = origin.y() + c + 1;
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+QPoint PalaceAnchor(const ChartLayout& layout, int palace) {
+    const int c = layout.cell;
+    const int c15 = c * 3 / 2;
+    const int c25 = c * 5 / 2;
+    switch (palace) {
+    case 0: return {c, 3 * c};      // 寅
+    case 1: return {c, c25};        // 卯
+    case 2: return {c, c15};        // 辰
+    case 3: return {c, c};          // 巳
+    case 4: return {c15, c};        // 午
+    case 5: return {c25, c};        // 未
+    case 6: return {3 * c, c};      // 申
+    case 7: return {3 * c, c15};    // 酉
+    case 8: return {3 * c, c25};    // 戌
+    case 9: return {3 * c, 3 * c};  // 亥
+    case 10: return {c25, 3 * c};   // 子
+    case 11: return {c15, 3 * c};   // 丑
+    default: return {2 * c, 2 * c};
+    }
+}
+
+ChartFontHeights FontHeightsForSide(int chartSide) {
+    const int n = std::max(0, chartSide - 1);
+    return {(n + 24) / 48, (n + 22) / 44, (n + 22) / 46, (n + 26) / 56};
+}
+
+} // namespace zelk
