@@ -50,7 +50,9 @@ Entry EntryOf(int year, int term) {
     return {p[0], p[1], p[2], p[3]};
 }
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -144,7 +146,8 @@ TEST_F(SolarTermTable, EachTermRecursFourTropicalYearsLater) {
     constexpr double kFourTropicalYearsMinutes = 4 * 365.24219 * 1440;
     for (int year = kFirstYear; year + 4 <= kLastYear; ++year) {
         for (int term = 0; term < kTerms; ++term) {
-            const double shift = static_cast<double>(MomentOf(year + 4, term) - MomentOf(year, term));
+            const double shift =
+                static_cast<double>(MomentOf(year + 4, term) - MomentOf(year, term));
             EXPECT_NEAR(shift, kFourTropicalYearsMinutes, 40) << Describe(year, term);
             if (year - 4 < kFirstYear) continue;
             const double mean = (MomentOf(year - 4, term) + MomentOf(year + 4, term)) / 2.0;

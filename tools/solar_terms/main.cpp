@@ -112,8 +112,13 @@ int WriteTable(const std::filesystem::path& output) {
 std::string SecondText(JulianDate local) {
     // Round to tenths of a second first, so 59.96 s never prints as "60.0".
     const long long tenths = std::llround(((local.whole - 2400000.5) + local.fraction) * 864000.0);
-    const long long day = tenths / 864000;
-    const long long tenthOfDay = tenths % 864000;
+    // Floor division: days before 1858-11-17 have negative day numbers.
+    long long day = tenths / 864000;
+    long long tenthOfDay = tenths % 864000;
+    if (tenthOfDay < 0) {
+        tenthOfDay += 864000;
+        --day;
+    }
     int y, mo, d;
     double unused;
     eraJd2cal(2400000.5, static_cast<double>(day), &y, &mo, &d, &unused);
