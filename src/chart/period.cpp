@@ -7,6 +7,9 @@
 // - From 流年 on, the working month is the lunar month of the completed flow date
 //   (at 流年 the birth's lunar month as stored, without the leap rule), not the
 //   placement month of the natal chart.
+// - When the flow date is completed from the birth, its hour is the birth hour
+//   (placementHour): the 流年 base chart of a 流時 or 流分 chart is then the same
+//   流年 chart the practitioner sees on its own, not one counted from the flow hour.
 // - douJunBranch holds the branch of the 斗君 actually used by a period chart,
 //   whichever GodBase chose it.
 #include "chart/chart_steps.h"
@@ -65,7 +68,7 @@ FlowDate CompleteFlowDate(const ChartRecord& r, const AppSettings& s, int level,
     const int timeBase = NormalisedTimeBase(s);
     const DateSource src = timeBase == 2
                                ? DateSource{s.BaseMonth, s.BaseDate, s.BaseIsLeap, s.BaseTime}
-                               : DateSource{r.lunarMonth, r.lunarDay, r.isLeapMonth, r.hourIndex};
+                               : DateSource{r.lunarMonth, r.lunarDay, r.isLeapMonth, r.placementHour};
     FlowDate f{r.flowLunarYear, r.flowLunarMonth, r.flowLunarDay, r.flowIsLeap, r.flowHour,
                r.flowMinute};
     sourceDay = f.day;
@@ -121,7 +124,7 @@ ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv e
         if (timeBase == 0) {
             wm = r.lunarMonth;
             wd = r.lunarDay;
-            wh = r.hourIndex;
+            wh = r.placementHour;
             leap = r.isLeapMonth;
         } else {
             wd = f.day;
