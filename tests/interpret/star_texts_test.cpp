@@ -1,0 +1,129 @@
+// The built-in nature and keyword texts as the string table stores them, and the
+// Normal explanation set as it ships.
+#include "explanation_lists.h"
+#include "explanation_set.h"
+#include "find_explanation.h"
+#include "star_list_position.h"
+
+#include "settings/string_table.h"
+
+#include <QSet>
+
+#include "qstring_printer.h"
+
+#include <gtest/gtest.h>
+
+namespace zelk {
+namespace {
+
+const ExplanationLists& Lists() {
+    static const ExplanationLists lists = ParseExplanationLists();
+    return lists;
+}
+
+// Parses the six strings of one list without the slot limits, so that a text
+// too long for its slot shows up instead of being cut quietly.
+QStringList WholeList(int firstId) {
+    QString joined;
+    for (int k = 0; k < ListString::TextParts; ++k) joined += LoadResString(firstId + k);
+    return ParseQuotedList(joined);
+}
+
+void ExpectOneTextPerStar(int firstId, const std::array<QString, kListPositionCount>& parsed) {
+    const QStringList whole = WholeList(firstId);
+    ASSERT_EQ(whole.size(), kListPositionCount) << "list from string " << firstId;
+    for (int p = 0; p < kListPositionCount; ++p) {
+        const QString& text = whole[p];
+        const QString name = Lists().starNames[std::size_t(p)].trimmed();
+        EXPECT_LT(text.size(), 150) << "position " << p;
+        // Each text names its own star first, so a shifted list is caught.
+        EXPECT_TRUE(text.startsWith(name + QStringLiteral("－")))
+            << "position " << p << ": " << text.toStdString();
+        EXPECT_EQ(parsed[std::size_t(p)], text) << "position " << p;
+    }
+}
+
+TEST(StarTexts, NatureTextsAreOnePerStarInListOrder) {
+    ExpectOneTextPerStar(ListString::NatureTextsFirst, Lists().natureTexts);
+}
+
+TEST(StarTexts, KeywordTextsAreOnePerStarInListOrder) {
+    ExpectOneTextPerStar(ListString::KeywordTextsFirst, Lists().keywordTexts);
+    for (const QString& text : Lists().keywordTexts) EXPECT_GE(text.size(), 5);
+}
+
+TEST(StarTexts, EveryPartHoldsSomeOfTheList) {
+    for (int id = 701; id <= 712; ++id) EXPECT_FALSE(LoadResString(id).isEmpty()) << id;
+}
+
+TEST(StarTexts, ListsRunOnAcrossStringBoundaries) {
+    // Two parts whose items are split between them, as the table may store them.
+    const ExplanationLists lists = ParseExplanationLists([](int id) -> QString {
+        switch (id) {
+        case 701: return QStringLiteral("\"甲－一\",\"乙－");
+        case 702: return QStringLiteral("二\",\"丙－三\",");
+        case 703: return QStringLiteral("\"丁－") + QString(200, QChar(u'四')) + u'"';
+        default: return {};
+        }
+    });
+    EXPECT_EQ(lists.natureTexts[0], QStringLiteral("甲－一"));
+    EXPECT_EQ(lists.natureTexts[1], QStringLiteral("乙－二"));
+    EXPECT_EQ(lists.natureTexts[2], QStringLiteral("丙－三"));
+    // A text longer than its slot keeps 149 characters.
+    EXPECT_EQ(lists.natureTexts[3].size(), 149);
+    EXPECT_TRUE(lists.natureTexts[4].isEmpty());
+    EXPECT_TRUE(lists.natureTexts[111].isEmpty());
+}
+
+// The stars the Normal set covers in every palace and relation.
+struct CoveredStar {
+    int kind, index;
+};
+constexpr CoveredStar kCovered[] = {
+    // The fourteen main stars.
+    {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 10},
+    {1, 11}, {1, 12}, {1, 13},
+    // 文昌, 文曲, 左輔, 右弼, 天魁, 天鉞.
+    {1, 14}, {1, 15}, {1, 16}, {1, 17}, {1, 23}, {1, 24},
+    // 擎羊, 陀羅, 火星, 鈴星, then 地劫 and 天空 of the second grade.
+    {1, 19}, {1, 20}, {1, 21}, {1, 22}, {2, 0}, {2, 1}};
+
+ExplanationSet ShippedSet(int level) {
+    const auto set = ReadExplanationFile(ExplanationFilePath(QStringLiteral(ZELK_EXPLAIN_DIR), level));
+    return set.value_or(ExplanationSet{});
+}
+
+TEST(NormalSet, CoversEveryRequiredStarInEveryPalaceAndRelation) {
+    const ExplanationSet set = ShippedSet(0);
+    ASSERT_FALSE(set.lines.isEmpty());
+    // Element pairs giving 生, 剋 and 無.
+    const int elementPairs[3][2] = {{0, 0}, {0, 3}, {-1, -1}};
+    for (const CoveredStar& s : kCovered) {
+        QSet<QString> readings;
+        for (int palace = 1; palace <= 12; ++palace) {
+            for (const auto& pair : elementPairs) {
+                const StarInPalace star{palace, pair[1], s.kind, 0, s.index, pair[0]};
+                const auto text = FindExplanation(Lists(), &set, 0, star);
+                ASSERT_TRUE(text) << ExplanationKey(Lists(), 0, star).toStdString();
+                EXPECT_GE(text->size(), 20) << ExplanationKey(Lists(), 0, star).toStdString();
+                readings.insert(*text);
+            }
+        }
+        // Twelve palaces, three relations: no two of them read the same.
+        EXPECT_EQ(readings.size(), 36) << "star " << s.kind << "/" << s.index;
+    }
+}
+
+TEST(NormalSet, DecodesCleanlyAndEveryLineStartsWithAKey) {
+    const ExplanationSet set = ShippedSet(0);
+    const auto& palaces = Lists().palaceNames;
+    for (const QString& line : set.lines) {
+        EXPECT_FALSE(line.contains(QChar::ReplacementCharacter)) << line.toStdString();
+        EXPECT_TRUE(std::any_of(palaces.begin(), palaces.end(),
+                                [&](const QString& p) { return line.startsWith(p); }))
+            << line.toStdString();
+    }
+}
+
+} // namespace
+} // namespace zelk
