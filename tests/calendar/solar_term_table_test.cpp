@@ -196,6 +196,24 @@ TEST_F(SolarTermTable, AgreesWithPublishedMomentsWithinAMinute) {
     }
 }
 
+// All 24 terms of 2013 in Hong Kong time (UTC+8) as the Hong Kong
+// Observatory published them from the data of the British and U.S. nautical
+// almanac offices (published almanac values).
+TEST_F(SolarTermTable, AgreesWithAPublishedYearWithinAMinute) {
+    const Entry published2013[kTerms] = {
+        {1, 5, 12, 34},  {1, 20, 5, 52},   {2, 4, 0, 13},  {2, 18, 20, 2},  {3, 5, 18, 15},
+        {3, 20, 19, 2},  {4, 4, 23, 2},    {4, 20, 6, 3},  {5, 5, 16, 18},  {5, 21, 5, 9},
+        {6, 5, 20, 23},  {6, 21, 13, 4},   {7, 7, 6, 35},  {7, 22, 23, 56}, {8, 7, 16, 20},
+        {8, 23, 7, 2},   {9, 7, 19, 16},   {9, 23, 4, 44}, {10, 8, 10, 58}, {10, 23, 14, 10},
+        {11, 7, 14, 14}, {11, 22, 11, 48}, {12, 7, 7, 9},  {12, 22, 1, 11}};
+    for (int term = 0; term < kTerms; ++term) {
+        const Entry& e = published2013[term];
+        const long long expected = Minutes(2013, e.month, e.day, e.hour, e.minute);
+        EXPECT_LE(std::llabs(MomentOf(2013, term) - expected), 1)
+            << "table has " << Describe(2013, term);
+    }
+}
+
 // Equinoxes and solstices 2004–2017 in UTC from the U.S. naval observatory's
 // table of the Earth's seasons (published almanac values): day of March,
 // June, September and December and the time, to the minute.
