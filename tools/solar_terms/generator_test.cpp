@@ -30,14 +30,6 @@ TEST(DeltaT, IsContinuousWhereThePiecesMeet) {
     EXPECT_NEAR(DeltaTSeconds(2026.0), 69.184, 1e-9);
 }
 
-// Values of ΔT derived from observation (the model is a fit to them).
-TEST(DeltaT, FollowsObservedValues) {
-    EXPECT_NEAR(DeltaTSeconds(1820.0), 12.0, 1.0);
-    EXPECT_NEAR(DeltaTSeconds(1900.0), -2.7, 1.0);
-    EXPECT_NEAR(DeltaTSeconds(1950.0), 29.1, 1.0);
-    EXPECT_NEAR(DeltaTSeconds(2000.0), 63.8, 1.0);
-}
-
 // Between 1972 and 2026 the moment is civil UTC: TT − UTC steps by exactly
 // one second over a leap second (the one at the end of 2016).
 TEST(TimeScales, UseLeapSecondsWithinTheRecord) {
