@@ -1,16 +1,16 @@
 #include "explanation_cache.h"
 
-#include <QCoreApplication>
+#include "settings/program_paths.h"
 
 namespace zelk {
 
-void ExplanationSetCache::load(int level, const QString& dir) {
+void ExplanationSetCache::loadFile(int level, const QString& path) {
     if (level < 0 || level >= kExplanationLevelCount) {
         currentLevel_ = -1;
         return;
     }
     auto& slot = slots_[std::size_t(level)];
-    if (!slot) slot = ReadExplanationFile(ExplanationFilePath(dir, level));
+    if (!slot) slot = ReadExplanationFile(path);
     currentLevel_ = level;
 }
 
@@ -20,18 +20,17 @@ const ExplanationSet* ExplanationSetCache::current() const {
     return slot ? &*slot : nullptr;
 }
 
-QString ExplanationDirectory() {
-    // The data folder can be moved for a run (tests, a portable copy).
-    const QString overridden = qEnvironmentVariable("ZELK_DATA_DIR");
-    if (!overridden.isEmpty()) return overridden;
-    return QCoreApplication::applicationDirPath();
-}
-
 ExplanationSetCache& ExplanationSets() {
     static ExplanationSetCache cache;
     return cache;
 }
 
-void LoadExplanationSet(int level) { ExplanationSets().load(level, ExplanationDirectory()); }
+void LoadExplanationSet(int level, const QString& overrideDir) {
+    ExplanationSetCache& sets = ExplanationSets();
+    // The folders are searched only while the level has no set yet.
+    const QString name = ExplanationFileName(level);
+    const bool search = !name.isEmpty() && !sets.isLoaded(level);
+    sets.loadFile(level, search ? FindDataFile(name, overrideDir) : QString());
+}
 
 } // namespace zelk

@@ -14,12 +14,18 @@ QString ExplanationSetName(int level) {
     return QString::fromLatin1(kNames[std::size_t(level)]);
 }
 
-QString ExplanationFilePath(const QString& dir, int level) {
+QString ExplanationFileName(int level) {
     const QString name = ExplanationSetName(level);
+    if (name.isEmpty()) return {};
+    return QStringLiteral("starExplain_") + name + QStringLiteral("_Star.txt");
+}
+
+QString ExplanationFilePath(const QString& dir, int level) {
+    const QString name = ExplanationFileName(level);
     if (name.isEmpty()) return {};
     QString path = dir;
     if (!path.isEmpty() && !path.endsWith(u'/')) path += u'/';
-    return path + QStringLiteral("starExplain_") + name + QStringLiteral("_Star.txt");
+    return path + name;
 }
 
 ExplanationSet ParseExplanationText(const QByteArray& big5) {

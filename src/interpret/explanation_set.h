@@ -22,6 +22,8 @@ struct ExplanationSet {
 // 0-6; empty for any other level.
 QString ExplanationSetName(int level);
 
+// starExplain_<set>_Star.txt; empty for a level without a set.
+QString ExplanationFileName(int level);
 // dir/starExplain_<set>_Star.txt; empty for a level without a set. The path is
 // an ordinary string of any length.
 QString ExplanationFilePath(const QString& dir, int level);

@@ -5,6 +5,8 @@
 #include "find_explanation.h"
 #include "star_list_position.h"
 
+#include "settings/app_settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -224,6 +226,34 @@ TEST_F(ExplanationCacheTest, AFolderInPlaceOfTheFileIsNoSet) {
     ExplanationSetCache cache;
     cache.load(3, dir.path());
     EXPECT_EQ(cache.current(), nullptr);
+}
+
+} // namespace
+} // namespace zelk
+
+namespace zelk {
+namespace {
+
+// The path the chart view takes: process-wide lists, sets found in the data
+// folder, the 歲前 names taken from the settings.
+TEST(ProcessWideExplanations, LoadFromTheDataFolderAndFindWithTheSettings) {
+    QTemporaryDir dir;
+    WriteFile(ExplanationFilePath(dir.path(), 4), Big5(QStringLiteral("命宮太歲生流日太歲\r\n")));
+    qputenv("ZELK_DATA_DIR", dir.path().toUtf8());
+    InstallExplanationLists(ParseExplanationLists());
+    LoadExplanationSet(4);
+    qunsetenv("ZELK_DATA_DIR");
+    ASSERT_NE(ExplanationSets().current(), nullptr);
+    AppSettings settings;
+    settings.SuaStarNameType = 1;
+    EXPECT_EQ(FindExplanation(settings, 1, 4, kStarRing, kRingYearFront, 0, 4).value_or(""),
+              QStringLiteral("流日太歲"));
+    settings.SuaStarNameType = 0;
+    EXPECT_FALSE(FindExplanation(settings, 1, 4, kStarRing, kRingYearFront, 0, 4));
+    // Once loaded, the level keeps its set although the folder is gone.
+    dir.remove();
+    LoadExplanationSet(4);
+    EXPECT_NE(ExplanationSets().current(), nullptr);
 }
 
 } // namespace
