@@ -93,8 +93,11 @@ ExplanationSet ShippedSet(int level) {
     return set.value_or(ExplanationSet{});
 }
 
-TEST(NormalSet, CoversEveryRequiredStarInEveryPalaceAndRelation) {
-    const ExplanationSet set = ShippedSet(0);
+// The Normal (natal) and TenYear sets ship with every required star.
+class ShippedSetTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(ShippedSetTest, CoversEveryRequiredStarInEveryPalaceAndRelation) {
+    const ExplanationSet set = ShippedSet(GetParam());
     ASSERT_FALSE(set.lines.isEmpty());
     // Element pairs giving 生, 剋 and 無.
     const int elementPairs[3][2] = {{0, 0}, {0, 3}, {-1, -1}};
@@ -114,8 +117,8 @@ TEST(NormalSet, CoversEveryRequiredStarInEveryPalaceAndRelation) {
     }
 }
 
-TEST(NormalSet, DecodesCleanlyAndEveryLineStartsWithAKey) {
-    const ExplanationSet set = ShippedSet(0);
+TEST_P(ShippedSetTest, DecodesCleanlyAndEveryLineStartsWithAKey) {
+    const ExplanationSet set = ShippedSet(GetParam());
     const auto& palaces = Lists().palaceNames;
     for (const QString& line : set.lines) {
         EXPECT_FALSE(line.contains(QChar::ReplacementCharacter)) << line.toStdString();
@@ -123,6 +126,15 @@ TEST(NormalSet, DecodesCleanlyAndEveryLineStartsWithAKey) {
                                 [&](const QString& p) { return line.startsWith(p); }))
             << line.toStdString();
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(NormalAndTenYear, ShippedSetTest, ::testing::Values(0, 1));
+
+TEST(ShippedSets, TheTenYearSetReadsDifferentlyFromTheNatalSet) {
+    const ExplanationSet natal = ShippedSet(0), decade = ShippedSet(1);
+    const StarInPalace star{5, 0, kStarFirstGrade, 0, 3, 2}; // 武曲 in 財帛
+    ASSERT_TRUE(FindExplanation(Lists(), &natal, 0, star));
+    EXPECT_NE(FindExplanation(Lists(), &natal, 0, star), FindExplanation(Lists(), &decade, 0, star));
 }
 
 } // namespace

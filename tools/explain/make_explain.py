@@ -6,12 +6,13 @@
 
 Sources (resources/explain/src/):
   star_nature.txt, star_keywords.txt  one text per star in the order of string 690
-  normal_palaces.txt                  star|twelve palace readings (命宮 ... 父母)
-  normal_relations.txt                star|生|剋|無 clauses
+  <set>_palaces.txt                   star|twelve palace readings (命宮 ... 父母) of
+                                      one explanation set (normal, tenyear)
+  relations.txt                       star|生|剋|無 clauses, shared by the sets
 Outputs:
   resources/strings_star_texts.txt    strings 701-706 and 707-712 (quoted lists that
                                       run on from one string to the next)
-  resources/explain/starExplain_Normal_Star.txt  Big5, CR LF
+  resources/explain/starExplain_<Set>_Star.txt  Big5, CR LF
 """
 import pathlib
 import sys
@@ -26,6 +27,8 @@ TEXT_LIMIT = 149  # a text slot holds 149 characters
 PALACES = ["命宮", "兄弟", "夫妻", "子女", "財帛", "疾厄",
            "遷移", "朋友", "官祿", "田宅", "福德", "父母"]
 RELATIONS = ["生", "剋", "無"]
+# Explanation set name -> source of its palace readings.
+SETS = {"Normal": "normal_palaces.txt", "TenYear": "tenyear_palaces.txt"}
 
 
 def read_lines(name):
@@ -95,11 +98,12 @@ def palace_table(name, width):
     return table
 
 
-def normal_set():
-    readings = palace_table("normal_palaces.txt", len(PALACES))
-    relations = palace_table("normal_relations.txt", len(RELATIONS))
-    if set(readings) != set(relations):
-        fail("normal_palaces.txt and normal_relations.txt name different stars")
+def explanation_set(source):
+    readings = palace_table(source, len(PALACES))
+    relations = palace_table("relations.txt", len(RELATIONS))
+    missing = set(readings) - set(relations)
+    if missing:
+        fail(f"relations.txt lacks {', '.join(sorted(missing))} of {source}")
     lines = []
     for star, texts in readings.items():
         for palace, reading in zip(PALACES, texts):
@@ -121,8 +125,9 @@ def main():
     outputs = {
         STRINGS_OUT: strings_file(star_texts("star_nature.txt"),
                                   star_texts("star_keywords.txt")).encode("utf-8"),
-        EXPLAIN_DIR / "starExplain_Normal_Star.txt": big5_file(normal_set()),
     }
+    for name, source in SETS.items():
+        outputs[EXPLAIN_DIR / f"starExplain_{name}_Star.txt"] = big5_file(explanation_set(source))
     stale = []
     for path, data in outputs.items():
         if path.exists() and path.read_bytes() == data:
