@@ -35,7 +35,8 @@ void BM_ParseNormalSet(benchmark::State& state) {
         state.SkipWithError("starExplain_Normal_Star.txt is not beside the program");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(ParseExplanationText(bytes));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseExplanationText(bytes));
     state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
 }
 BENCHMARK(BM_ParseNormalSet);
@@ -44,7 +45,8 @@ BENCHMARK(BM_ParseNormalSet);
 void BM_FindExplanationWorstHit(benchmark::State& state) {
     const ExplanationSet set = ParseExplanationText(ShippedNormalFile());
     const StarInPalace star{12, -1, kStarSecondGrade, 0, 1, -1}; // 父母天空無
-    for (auto _ : state) benchmark::DoNotOptimize(FindExplanation(Lists(), &set, 0, star));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindExplanation(Lists(), &set, 0, star));
 }
 BENCHMARK(BM_FindExplanationWorstHit);
 
@@ -52,7 +54,8 @@ BENCHMARK(BM_FindExplanationWorstHit);
 void BM_FindExplanationMiss(benchmark::State& state) {
     const ExplanationSet set = ParseExplanationText(ShippedNormalFile());
     const StarInPalace star{1, 0, kStarRing, kRingLongLife, 5, 0}; // 命宮衰  生
-    for (auto _ : state) benchmark::DoNotOptimize(FindExplanation(Lists(), &set, 0, star));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindExplanation(Lists(), &set, 0, star));
 }
 BENCHMARK(BM_FindExplanationMiss);
 
@@ -69,7 +72,8 @@ void BM_StarMessageTexts(benchmark::State& state) {
 BENCHMARK(BM_StarMessageTexts);
 
 void BM_ParseExplanationLists(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(ParseExplanationLists());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseExplanationLists());
 }
 BENCHMARK(BM_ParseExplanationLists);
 

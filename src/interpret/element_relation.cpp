@@ -9,7 +9,9 @@ namespace {
 // Element code -> place on the generating cycle: 水 0, 木 1, 金 4, 土 3, 火 2.
 constexpr std::array<int, 5> kCyclePlace = {0, 1, 4, 3, 2};
 
-bool IsElement(int e) { return e >= 0 && e < 5; }
+bool IsElement(int e) {
+    return e >= 0 && e < 5;
+}
 } // namespace
 
 Relation ElementRelation(int starElement, int palaceElement) {

@@ -11,7 +11,7 @@
 namespace zelk {
 
 class ExplanationSetCache {
-public:
+  public:
     // Fills the level's slot from the file at path when the slot is still empty (a
     // missing file leaves it empty, to be tried again next time) and makes the
     // level current. A level outside 0-6 makes no set current.
@@ -26,7 +26,7 @@ public:
         return level >= 0 && level < kExplanationLevelCount && slots_[std::size_t(level)];
     }
 
-private:
+  private:
     std::array<std::optional<ExplanationSet>, kExplanationLevelCount> slots_;
     int currentLevel_ = -1;
 };

@@ -37,7 +37,8 @@ ExplanationSet ParseExplanationText(const QByteArray& big5) {
     const qsizetype n = text.size();
     while (start < n) {
         qsizetype end = start;
-        while (end < n && text.at(end) != u'\r' && text.at(end) != u'\n') ++end;
+        while (end < n && text.at(end) != u'\r' && text.at(end) != u'\n')
+            ++end;
         if (end > start) set.lines.append(text.mid(start, end - start));
         // CR LF is one line end; a lone CR or LF is one as well.
         if (end < n && text.at(end) == u'\r' && end + 1 < n && text.at(end + 1) == u'\n') ++end;

@@ -16,10 +16,11 @@ struct AppSettings;
 
 // A clicked star as the chart view names it, with its palace.
 struct StarInPalace {
-    int palaceNumber = 0;   // 1-12: 命宮, 兄弟, 夫妻, 子女, 財帛, 疾厄, 遷移, 朋友, 官祿, 田宅, 福德, 父母
-    int palaceElement = -1; // 0-4 or -1
+    int palaceNumber =
+        0; // 1-12: 命宮, 兄弟, 夫妻, 子女, 財帛, 疾厄, 遷移, 朋友, 官祿, 田宅, 福德, 父母
+    int palaceElement = -1;               // 0-4 or -1
     int kind = 0, subKind = 0, index = 0; // see StarListPosition
-    int starElement = -1;   // 0-4 or -1
+    int starElement = -1;                 // 0-4 or -1
 };
 
 // With SuaStarNameType 1 the 歲前 stars go by their special names (歲建 is 太歲 ...):

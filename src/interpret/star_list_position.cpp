@@ -13,15 +13,14 @@ constexpr std::array<int, 25> kFirstGrade = {0,  1,  2,  3,  4,  5,  6,  7,  8, 
 // 地劫, 天空, 天刑, 天姚, 天馬, 解神, 陰煞, 天喜, 天官, 天福, 天哭, 天虛, 龍池, 鳳閣, 紅鸞,
 // 孤辰, 寡宿, 蜚廉, 破碎, 台輔, 封誥, 天巫, 天月, 三台, 八座, 恩光, 天貴, 天才, 天壽,
 // 截空, 旬中, 旬空, 天傷, 天使.
-constexpr std::array<int, 34> kSecondGrade = {18, 19, 24, 25, 26, 27, 30, 63, 44,  45, 58, 59,
-                                              60, 61, 62, 64, 65, 66, 67, 20, 21,  28, 29, 31,
+constexpr std::array<int, 34> kSecondGrade = {18, 19, 24, 25, 26, 27, 30,  63, 44, 45, 58, 59,
+                                              60, 61, 62, 64, 65, 66, 67,  20, 21, 28, 29, 31,
                                               32, 33, 34, 68, 69, 82, 110, 83, 85, 84};
 
 constexpr std::array<int, 5> kRingFirst = {-1, kDoctorFirst, kLongLifeFirst, kGeneralFrontFirst,
                                            kYearFrontFirst};
 
-template <std::size_t N>
-int Lookup(const std::array<int, N>& table, int index) {
+template <std::size_t N> int Lookup(const std::array<int, N>& table, int index) {
     return (index >= 0 && index < int(N)) ? table[std::size_t(index)] : kNoListPosition;
 }
 

@@ -9,7 +9,12 @@
 namespace zelk {
 
 enum StarKind : int { kStarFirstGrade = 1, kStarSecondGrade = 2, kStarRing = 3 };
-enum RingKind : int { kRingDoctor = 1, kRingLongLife = 2, kRingGeneralFront = 3, kRingYearFront = 4 };
+enum RingKind : int {
+    kRingDoctor = 1,
+    kRingLongLife = 2,
+    kRingGeneralFront = 3,
+    kRingYearFront = 4
+};
 
 inline constexpr int kNoListPosition = -1;
 

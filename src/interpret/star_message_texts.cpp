@@ -47,12 +47,12 @@ QString StarNameOf(const ResourceTextFn& text, const ExplanationLists& lists,
     }
 }
 
-void FillStarTexts(StarMessageTexts& out, const ExplanationLists& lists,
-                   const ExplanationSet* set, const StarMessageSettings& settings,
-                   const StarInPalace& star) {
+void FillStarTexts(StarMessageTexts& out, const ExplanationLists& lists, const ExplanationSet* set,
+                   const StarMessageSettings& settings, const StarInPalace& star) {
     const int p = StarListPosition(star.kind, star.subKind, star.index);
     if (p == kNoListPosition) return;
-    out.explanation = FindExplanation(lists, set, settings.suaStarNameType, star).value_or(QString());
+    out.explanation =
+        FindExplanation(lists, set, settings.suaStarNameType, star).value_or(QString());
     out.natureText =
         ApplySuiQianNames(lists, settings.suaStarNameType, p, lists.natureTexts[std::size_t(p)]);
     out.keywordText =
@@ -64,12 +64,12 @@ void FillStarTexts(StarMessageTexts& out, const ExplanationLists& lists,
 
 StarMessageTexts BuildStarMessageTexts(const ResourceTextFn& resourceText,
                                        const ExplanationLists& lists, const ExplanationSet* set,
-                                       const StarMessageSettings& settings,
-                                       const ChartBlock& chart, int palacePosition,
-                                       const StarInPalace& star) {
+                                       const StarMessageSettings& settings, const ChartBlock& chart,
+                                       int palacePosition, const StarInPalace& star) {
     namespace S = StarMessageString;
     StarMessageTexts out;
-    out.palaceLabel = TextIfInRange(resourceText, S::PalaceLabelBase + 1, star.palaceNumber - 1, 12);
+    out.palaceLabel =
+        TextIfInRange(resourceText, S::PalaceLabelBase + 1, star.palaceNumber - 1, 12);
     const int position = Mod(palacePosition, 12);
     out.stemBranch = TextIfInRange(resourceText, S::StemFirst, chart.stemAt(position), 10) +
                      TextIfInRange(resourceText, S::BranchFirst, BranchOfPosition(position), 12);

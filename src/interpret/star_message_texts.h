@@ -19,9 +19,9 @@ struct StarMessageTexts {
     QString stemBranch;        // e.g. 甲寅
     QString palaceElementName; // 水 木 金 土 火
     QString starName;
-    QString explanation;       // empty when the set has no line for the key
+    QString explanation; // empty when the set has no line for the key
     QString natureText;
-    QString keywordText;       // the nature text when the keywords are too short
+    QString keywordText; // the nature text when the keywords are too short
 };
 
 // Resource string numbers used for the dialog texts.
@@ -41,8 +41,7 @@ struct StarMessageSettings {
 // A star without a list position leaves the three text boxes empty.
 StarMessageTexts BuildStarMessageTexts(const ResourceTextFn& resourceText,
                                        const ExplanationLists& lists, const ExplanationSet* set,
-                                       const StarMessageSettings& settings,
-                                       const ChartBlock& chart, int palacePosition,
-                                       const StarInPalace& star);
+                                       const StarMessageSettings& settings, const ChartBlock& chart,
+                                       int palacePosition, const StarInPalace& star);
 
 } // namespace zelk

@@ -32,7 +32,9 @@ QByteArray Big5(const QString& text) {
     return encode(text);
 }
 
-ExplanationSet SetOf(const QString& text) { return ParseExplanationText(Big5(text)); }
+ExplanationSet SetOf(const QString& text) {
+    return ParseExplanationText(Big5(text));
+}
 
 StarInPalace Star(int palace, int palaceElement, int kind, int subKind, int index,
                   int starElement) {
@@ -68,8 +70,7 @@ TEST(ExplanationKey, SingleCharacterStagesKeepTheirTwoSpaces) {
     const QString key =
         ExplanationKey(Lists(), 0, Star(1, kWater, kStarRing, kRingLongLife, 5, kWater));
     EXPECT_EQ(key, QStringLiteral("命宮衰  生"));
-    const QString last =
-        ExplanationKey(Lists(), 0, Star(1, -1, kStarRing, kRingLongLife, 11, -1));
+    const QString last = ExplanationKey(Lists(), 0, Star(1, -1, kStarRing, kRingLongLife, 11, -1));
     EXPECT_EQ(last, QStringLiteral("命宮養  無"));
 }
 
@@ -120,12 +121,14 @@ TEST(FindExplanation, FirstMatchingLineWinsAndOnlyTheKeyLengthIsCompared) {
     EXPECT_EQ(*first, QStringLiteral("第一行"));
     EXPECT_EQ(FindExplanation(Lists(), &set, 0, Star(1, kWater, 1, 0, 0, kEarth)).value_or(""),
               QStringLiteral("之後的文字"));
-    EXPECT_EQ(FindExplanation(Lists(), &set, 0, Star(1, kWater, kStarRing, 2, 5, kWater))
-                  .value_or(""),
-              QStringLiteral("衰的解說"));
+    EXPECT_EQ(
+        FindExplanation(Lists(), &set, 0, Star(1, kWater, kStarRing, 2, 5, kWater)).value_or(""),
+        QStringLiteral("衰的解說"));
     const StarInPalace suiJian = Star(1, kFire, kStarRing, kRingYearFront, 0, kFire);
-    EXPECT_EQ(FindExplanation(Lists(), &set, 1, suiJian).value_or(""), QStringLiteral("太歲的解說"));
-    EXPECT_EQ(FindExplanation(Lists(), &set, 0, suiJian).value_or(""), QStringLiteral("歲建的解說"));
+    EXPECT_EQ(FindExplanation(Lists(), &set, 1, suiJian).value_or(""),
+              QStringLiteral("太歲的解說"));
+    EXPECT_EQ(FindExplanation(Lists(), &set, 0, suiJian).value_or(""),
+              QStringLiteral("歲建的解說"));
     // 衰 without its spaces is a different key.
     const ExplanationSet unpadded = SetOf(QStringLiteral("命宮衰生沒有空格"));
     EXPECT_FALSE(FindExplanation(Lists(), &unpadded, 0, Star(1, kWater, 3, 2, 5, kWater)));
@@ -137,11 +140,10 @@ TEST(FindExplanation, FirstMatchingLineWinsAndOnlyTheKeyLengthIsCompared) {
 }
 
 TEST(ParseExplanationText, SplitsAtEveryKindOfLineEnd) {
-    const ExplanationSet set =
-        SetOf(QStringLiteral("甲一\r\n甲二\r甲三\n\n\r\n\r\r甲四\n\r甲五"));
-    EXPECT_EQ(set.lines, (QStringList{QStringLiteral("甲一"), QStringLiteral("甲二"),
-                                      QStringLiteral("甲三"), QStringLiteral("甲四"),
-                                      QStringLiteral("甲五")}));
+    const ExplanationSet set = SetOf(QStringLiteral("甲一\r\n甲二\r甲三\n\n\r\n\r\r甲四\n\r甲五"));
+    EXPECT_EQ(set.lines,
+              (QStringList{QStringLiteral("甲一"), QStringLiteral("甲二"), QStringLiteral("甲三"),
+                           QStringLiteral("甲四"), QStringLiteral("甲五")}));
     EXPECT_TRUE(ParseExplanationText(QByteArray()).lines.isEmpty());
     EXPECT_TRUE(ParseExplanationText(QByteArray("\r\n\r\n")).lines.isEmpty());
 }
@@ -155,7 +157,8 @@ TEST(ParseExplanationText, DecodesBig5WhateverTheLocale) {
 
 TEST(ParseExplanationText, KeepsAVeryLongLineWhole) {
     const QString body = QString(20000, QChar(u'吉'));
-    const ExplanationSet set = SetOf(QStringLiteral("命宮紫微生") + body + QStringLiteral("\r\n命宮紫微剋短"));
+    const ExplanationSet set =
+        SetOf(QStringLiteral("命宮紫微生") + body + QStringLiteral("\r\n命宮紫微剋短"));
     ASSERT_EQ(set.lines.size(), 2);
     const auto found = FindExplanation(Lists(), &set, 0, Star(1, kFire, 1, 0, 0, kEarth));
     ASSERT_TRUE(found);
@@ -163,7 +166,7 @@ TEST(ParseExplanationText, KeepsAVeryLongLineWhole) {
 }
 
 class ExplanationCacheTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString fileOf(int level) const { return ExplanationFilePath(dir.path(), level); }
 };
@@ -203,15 +206,16 @@ TEST_F(ExplanationCacheTest, AMissingFileGivesNothingAndIsTriedAgain) {
     WriteFile(fileOf(1), Big5(QStringLiteral("命宮紫微生十年\n")));
     cache.load(1, dir.path());
     ASSERT_NE(cache.current(), nullptr);
-    EXPECT_EQ(FindExplanation(Lists(), cache.current(), 0, Star(1, kFire, 1, 0, 0, kEarth))
-                  .value_or(""),
-              QStringLiteral("十年"));
+    EXPECT_EQ(
+        FindExplanation(Lists(), cache.current(), 0, Star(1, kFire, 1, 0, 0, kEarth)).value_or(""),
+        QStringLiteral("十年"));
 }
 
 TEST_F(ExplanationCacheTest, AFolderOfAnyPathLengthWorks) {
     // Well past the old fixed path buffer of 129 characters, with Chinese folder names.
     QString deep = dir.path();
-    for (int i = 0; i < 12; ++i) deep += QStringLiteral("/說明檔資料夾第%1層_abcdefghij").arg(i);
+    for (int i = 0; i < 12; ++i)
+        deep += QStringLiteral("/說明檔資料夾第%1層_abcdefghij").arg(i);
     ASSERT_TRUE(QDir().mkpath(deep));
     ASSERT_GT(ExplanationFilePath(deep, 0).size(), 300);
     WriteFile(ExplanationFilePath(deep, 0), Big5(QStringLiteral("命宮紫微生深處\r\n")));

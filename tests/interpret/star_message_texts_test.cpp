@@ -20,7 +20,9 @@ const ExplanationLists& Lists() {
     return lists;
 }
 
-QString Res(int id) { return LoadResString(id); }
+QString Res(int id) {
+    return LoadResString(id);
+}
 
 ExplanationSet SetOf(const QString& text) {
     QStringEncoder encode("Big5");
@@ -28,7 +30,7 @@ ExplanationSet SetOf(const QString& text) {
 }
 
 class StarMessageTest : public ::testing::Test {
-protected:
+  protected:
     ChartBlock chart;
     StarMessageSettings settings;
     ExplanationSet set = SetOf(QStringLiteral("夫妻紫微剋紫微在夫妻\r\n命宮太歲無太歲在命\r\n"));

@@ -40,8 +40,8 @@ TEST(StarListPosition, SecondGradeStarsPointAtTheirOwnNames) {
 TEST(StarListPosition, RingMembersPointAtTheirOwnNames) {
     const struct {
         int subKind, firstString;
-    } rings[] = {{kRingDoctor, 325}, {kRingLongLife, 293}, {kRingGeneralFront, 349},
-                 {kRingYearFront, 337}};
+    } rings[] = {
+        {kRingDoctor, 325}, {kRingLongLife, 293}, {kRingGeneralFront, 349}, {kRingYearFront, 337}};
     for (const auto& ring : rings)
         for (int i = 0; i < 12; ++i)
             EXPECT_EQ(NameAt(StarListPosition(kStarRing, ring.subKind, i)),
@@ -50,9 +50,8 @@ TEST(StarListPosition, RingMembersPointAtTheirOwnNames) {
 }
 
 TEST(StarListPosition, EveryOtherCombinationHasNone) {
-    const int cases[][3] = {{0, 0, 0},  {4, 1, 0},  {1, 0, -1}, {1, 0, 25}, {2, 0, -1},
-                            {2, 0, 34}, {3, 0, 0},  {3, 5, 0},  {3, 1, -1}, {3, 4, 12},
-                            {-1, 1, 1}, {3, 2, 99}};
+    const int cases[][3] = {{0, 0, 0}, {4, 1, 0}, {1, 0, -1}, {1, 0, 25}, {2, 0, -1}, {2, 0, 34},
+                            {3, 0, 0}, {3, 5, 0}, {3, 1, -1}, {3, 4, 12}, {-1, 1, 1}, {3, 2, 99}};
     for (const auto& c : cases)
         EXPECT_EQ(StarListPosition(c[0], c[1], c[2]), kNoListPosition)
             << c[0] << "/" << c[1] << "/" << c[2];
@@ -72,7 +71,8 @@ TEST(ElementRelation, FollowsTheGeneratingCycle) {
         EXPECT_EQ(ElementRelation(c[0], c[1]), kRelationControlling) << c[0] << "," << c[1];
     // The relation does not depend on the order of its two elements.
     for (int a = 0; a < 5; ++a)
-        for (int b = 0; b < 5; ++b) EXPECT_EQ(ElementRelation(a, b), ElementRelation(b, a));
+        for (int b = 0; b < 5; ++b)
+            EXPECT_EQ(ElementRelation(a, b), ElementRelation(b, a));
     EXPECT_EQ(ElementRelation(-1, W), kRelationNone);
     EXPECT_EQ(ElementRelation(F, -1), kRelationNone);
     EXPECT_EQ(ElementRelation(5, W), kRelationNone);

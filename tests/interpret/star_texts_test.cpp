@@ -25,7 +25,8 @@ const ExplanationLists& Lists() {
 // too long for its slot shows up instead of being cut quietly.
 QStringList WholeList(int firstId) {
     QString joined;
-    for (int k = 0; k < ListString::TextParts; ++k) joined += LoadResString(firstId + k);
+    for (int k = 0; k < ListString::TextParts; ++k)
+        joined += LoadResString(firstId + k);
     return ParseQuotedList(joined);
 }
 
@@ -49,21 +50,27 @@ TEST(StarTexts, NatureTextsAreOnePerStarInListOrder) {
 
 TEST(StarTexts, KeywordTextsAreOnePerStarInListOrder) {
     ExpectOneTextPerStar(ListString::KeywordTextsFirst, Lists().keywordTexts);
-    for (const QString& text : Lists().keywordTexts) EXPECT_GE(text.size(), 5);
+    for (const QString& text : Lists().keywordTexts)
+        EXPECT_GE(text.size(), 5);
 }
 
 TEST(StarTexts, EveryPartHoldsSomeOfTheList) {
-    for (int id = 701; id <= 712; ++id) EXPECT_FALSE(LoadResString(id).isEmpty()) << id;
+    for (int id = 701; id <= 712; ++id)
+        EXPECT_FALSE(LoadResString(id).isEmpty()) << id;
 }
 
 TEST(StarTexts, ListsRunOnAcrossStringBoundaries) {
     // Two parts whose items are split between them, as the table may store them.
     const ExplanationLists lists = ParseExplanationLists([](int id) -> QString {
         switch (id) {
-        case 701: return QStringLiteral("\"甲－一\",\"乙－");
-        case 702: return QStringLiteral("二\",\"丙－三\",");
-        case 703: return QStringLiteral("\"丁－") + QString(200, QChar(u'四')) + u'"';
-        default: return {};
+        case 701:
+            return QStringLiteral("\"甲－一\",\"乙－");
+        case 702:
+            return QStringLiteral("二\",\"丙－三\",");
+        case 703:
+            return QStringLiteral("\"丁－") + QString(200, QChar(u'四')) + u'"';
+        default:
+            return {};
         }
     });
     EXPECT_EQ(lists.natureTexts[0], QStringLiteral("甲－一"));
@@ -81,15 +88,38 @@ struct CoveredStar {
 };
 constexpr CoveredStar kCovered[] = {
     // The fourteen main stars.
-    {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 10},
-    {1, 11}, {1, 12}, {1, 13},
+    {1, 0},
+    {1, 1},
+    {1, 2},
+    {1, 3},
+    {1, 4},
+    {1, 5},
+    {1, 6},
+    {1, 7},
+    {1, 8},
+    {1, 9},
+    {1, 10},
+    {1, 11},
+    {1, 12},
+    {1, 13},
     // 文昌, 文曲, 左輔, 右弼, 天魁, 天鉞.
-    {1, 14}, {1, 15}, {1, 16}, {1, 17}, {1, 23}, {1, 24},
+    {1, 14},
+    {1, 15},
+    {1, 16},
+    {1, 17},
+    {1, 23},
+    {1, 24},
     // 擎羊, 陀羅, 火星, 鈴星, then 地劫 and 天空 of the second grade.
-    {1, 19}, {1, 20}, {1, 21}, {1, 22}, {2, 0}, {2, 1}};
+    {1, 19},
+    {1, 20},
+    {1, 21},
+    {1, 22},
+    {2, 0},
+    {2, 1}};
 
 ExplanationSet ShippedSet(int level) {
-    const auto set = ReadExplanationFile(ExplanationFilePath(QStringLiteral(ZELK_EXPLAIN_DIR), level));
+    const auto set =
+        ReadExplanationFile(ExplanationFilePath(QStringLiteral(ZELK_EXPLAIN_DIR), level));
     return set.value_or(ExplanationSet{});
 }
 
@@ -122,9 +152,9 @@ TEST_P(ShippedSetTest, DecodesCleanlyAndEveryLineStartsWithAKey) {
     const auto& palaces = Lists().palaceNames;
     for (const QString& line : set.lines) {
         EXPECT_FALSE(line.contains(QChar::ReplacementCharacter)) << line.toStdString();
-        EXPECT_TRUE(std::any_of(palaces.begin(), palaces.end(),
-                                [&](const QString& p) { return line.startsWith(p); }))
-            << line.toStdString();
+        EXPECT_TRUE(std::any_of(palaces.begin(), palaces.end(), [&](const QString& p) {
+            return line.startsWith(p);
+        })) << line.toStdString();
     }
 }
 
@@ -134,7 +164,8 @@ TEST(ShippedSets, TheTenYearSetReadsDifferentlyFromTheNatalSet) {
     const ExplanationSet natal = ShippedSet(0), decade = ShippedSet(1);
     const StarInPalace star{5, 0, kStarFirstGrade, 0, 3, 2}; // 武曲 in 財帛
     ASSERT_TRUE(FindExplanation(Lists(), &natal, 0, star));
-    EXPECT_NE(FindExplanation(Lists(), &natal, 0, star), FindExplanation(Lists(), &decade, 0, star));
+    EXPECT_NE(FindExplanation(Lists(), &natal, 0, star),
+              FindExplanation(Lists(), &decade, 0, star));
 }
 
 } // namespace
