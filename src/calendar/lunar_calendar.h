@@ -41,12 +41,15 @@ bool IsGregorianLeapYear(int year);
 int GregorianMonthLength(int year, int month); // 0 for a month outside 1-12
 
 // Gregorian -> lunar. Dates before 1900-01-31 or after 2100-02-08 give month 0
-// (year 1900 before the epoch, year 2099 after the end; day 0, leap 0).
+// (year 1900 before the epoch, year 2099 after the end; day 0, leap 0); so does a
+// date that does not exist (month outside 1-12, day outside the month), with
+// year 1900.
 LunarDate SolarToLunar(int year, int month, int day);
 
 // Lunar -> Gregorian. The day is limited to the length of the month meant (the
-// leap month when `leap` is set and the year has that leap month). Refuses
-// (nullopt) a lunar year outside 1900-2099, a month outside 1-12 or a day below 1.
+// leap month when `leap` is set). Refuses (nullopt) a lunar year outside
+// 1900-2099, a month outside 1-12, a day below 1, and a leap flag on a month
+// that is not the year's leap month (no such date exists).
 std::optional<SolarDate> LunarToSolar(int year, int month, int day, bool leap);
 
 // 29 or 30; 0 outside the table or for a month outside 1-12.
@@ -67,11 +70,16 @@ int ClampLunarDay(int month, int day, int year, bool leap);
 
 // Steps a lunar date one day forward in place (month 12 -> month 1 of the next
 // year; a regular month that has a leap month -> that leap month). A date outside
-// the table is left unchanged.
+// the table, with a month outside 1-12 or a day below 1 is left unchanged; a leap
+// flag on a month without a leap month is dropped. The day after lunar 2099-12-30
+// is lunar 2100-1-1, which lies outside the table (it converts to nothing).
 void NextLunarDay(LunarDate& date);
 
-int32_t DayNumber1900(int year, int month, int day); // 1900-01-01 = 1
-int DayOfYear(int year, int month, int day);         // 1 January = 1
+// Serial day numbers on the proleptic Gregorian calendar: 1900-01-01 = 1, days
+// before it count down through 0 and below. A month outside 1-12 carries into the
+// neighbouring years and the day is simply added, so nothing is ever looked up.
+int32_t DayNumber1900(int year, int month, int day);
+int DayOfYear(int year, int month, int day); // 1 January = 1
 
 // Day difference b - a of two dates written as YYYYMMDD.
 int32_t DayDifference8(int32_t yyyymmddA, int32_t yyyymmddB);

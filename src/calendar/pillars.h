@@ -28,19 +28,25 @@ struct FourPillars {
 int32_t DayCount1801(int year, int month, int day); // 1801-01-01 = 1
 
 // Gregorian date and HourIndex (0-12; 12 = late 子: day pillar of the next day).
-// Not computed outside the lunar table (1900-01-31 .. 2100-02-08).
+// Not computed outside the lunar table (1900-01-31 .. 2100-02-08), for a date
+// that does not exist or an hour index outside 0-12.
 std::optional<FourPillars> FourPillarsLunar(int year, int month, int day, int hourIndex);
 
 struct SolarTermPillars {
     FourPillars pillars;
     int16_t solarTermNow = 0; // index 0-23 of the term in force
 };
-// Gregorian date and clock hour (0-23, negative when not given).
+// Gregorian date and clock hour (0-23, negative when not given). Not computed for
+// a year outside the table (or an empty table), a date that does not exist or a
+// clock hour above 23. The clock hour alone decides the day of 立春: a term that
+// begins at 23:19 has not begun at any time of the 23 o'clock hour.
 std::optional<SolarTermPillars> FourPillarsSolarTerms(const SolarTermTable& table, int year,
                                                       int month, int day, int clockHour);
 
 // Index 0-23 of the last term of that year that has begun at the moment; a moment
-// before the year's 小寒 gives 23. -1 for a year outside the table.
+// before the year's 小寒 gives 23; with a negative hour a term that begins on the
+// day counts as begun. -1 for a year outside the table (or an empty table) and
+// for a date that does not exist.
 int SolarTermIndex(const SolarTermTable& table, int year, int month, int day, int hour, int minute);
 
 // Texts (UTF-8): stem 甲..癸, branch 子..亥, pillar "甲子", animal 鼠..豬.
