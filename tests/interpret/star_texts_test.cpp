@@ -123,7 +123,7 @@ ExplanationSet ShippedSet(int level) {
     return set.value_or(ExplanationSet{});
 }
 
-// The Normal (natal) and TenYear sets ship with every required star.
+// The Normal (natal), TenYear and Year sets ship with every required star.
 class ShippedSetTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(ShippedSetTest, CoversEveryRequiredStarInEveryPalaceAndRelation) {
@@ -158,14 +158,18 @@ TEST_P(ShippedSetTest, DecodesCleanlyAndEveryLineStartsWithAKey) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(NormalAndTenYear, ShippedSetTest, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(NatalDecadeAndYear, ShippedSetTest, ::testing::Values(0, 1, 2));
 
-TEST(ShippedSets, TheTenYearSetReadsDifferentlyFromTheNatalSet) {
-    const ExplanationSet natal = ShippedSet(0), decade = ShippedSet(1);
+TEST(ShippedSets, EachLevelReadsDifferently) {
+    const ExplanationSet natal = ShippedSet(0), decade = ShippedSet(1), year = ShippedSet(2);
     const StarInPalace star{5, 0, kStarFirstGrade, 0, 3, 2}; // 武曲 in 財帛
-    ASSERT_TRUE(FindExplanation(Lists(), &natal, 0, star));
-    EXPECT_NE(FindExplanation(Lists(), &natal, 0, star),
-              FindExplanation(Lists(), &decade, 0, star));
+    const auto a = FindExplanation(Lists(), &natal, 0, star);
+    const auto b = FindExplanation(Lists(), &decade, 0, star);
+    const auto c = FindExplanation(Lists(), &year, 0, star);
+    ASSERT_TRUE(a && b && c);
+    EXPECT_NE(*a, *b);
+    EXPECT_NE(*b, *c);
+    EXPECT_NE(*a, *c);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 Sources (resources/explain/src/):
   star_nature.txt, star_keywords.txt  one text per star in the order of string 690
   <set>_palaces.txt                   star|twelve palace readings (命宮 ... 父母) of
-                                      one explanation set (normal, tenyear)
+                                      one explanation set (normal, tenyear, year)
   relations.txt                       star|生|剋|無 clauses, shared by the sets
 Outputs:
   resources/strings_star_texts.txt    strings 701-706 and 707-712 (quoted lists that
@@ -28,7 +28,11 @@ PALACES = ["命宮", "兄弟", "夫妻", "子女", "財帛", "疾厄",
            "遷移", "朋友", "官祿", "田宅", "福德", "父母"]
 RELATIONS = ["生", "剋", "無"]
 # Explanation set name -> source of its palace readings.
-SETS = {"Normal": "normal_palaces.txt", "TenYear": "tenyear_palaces.txt"}
+SETS = {
+    "Normal": "normal_palaces.txt",
+    "TenYear": "tenyear_palaces.txt",
+    "Year": "year_palaces.txt",
+}
 
 
 def read_lines(name):
