@@ -27,15 +27,6 @@ TEST(Gregorian, DayOfYearAndDayDifference) {
     EXPECT_EQ(DayDifference8(18010101, 21001231), 109572);
 }
 
-TEST(Gregorian, MonthLengths) {
-    EXPECT_EQ(GregorianMonthLength(2024, 2), 29);
-    EXPECT_EQ(GregorianMonthLength(1900, 2), 28);
-    EXPECT_EQ(GregorianMonthLength(2000, 2), 29);
-    EXPECT_EQ(GregorianMonthLength(2023, 4), 30);
-    EXPECT_EQ(GregorianMonthLength(2023, 0), 0);
-    EXPECT_EQ(GregorianMonthLength(2023, 13), 0);
-}
-
 TEST(Gregorian, IsValidSolarDateTime) {
     EXPECT_TRUE(IsValidSolarDateTime(1, 1, 1801, 0, 0));
     EXPECT_TRUE(IsValidSolarDateTime(12, 31, 2099, 23, 59));

@@ -49,6 +49,9 @@ TEST(SolarTermFile, AcceptsAWellFormedTableAndLooksTermsUp) {
     EXPECT_FALSE(table->term(2000, 24));
     EXPECT_FALSE(table->term(2000, -1));
     EXPECT_FALSE(SolarTermTable{}.term(2000, 0));
+    EXPECT_STREQ(SolarTermName(2), "立春");
+    EXPECT_STREQ(SolarTermName(24), "");
+    EXPECT_STREQ(SolarTermName(-1), "");
 }
 
 TEST(SolarTermFile, RefusesAWrongSize) {
@@ -100,14 +103,6 @@ TEST(SolarTermFile, LoadFileReportsMissingAndDamagedFiles) {
     EXPECT_EQ(table->term(1984, 2)->minute, 19);
 
     EXPECT_FALSE(SolarTermTable::LoadFile(fs::temp_directory_path().string(), &error));
-}
-
-TEST(SolarTermFile, Names) {
-    EXPECT_STREQ(SolarTermName(0), "小寒");
-    EXPECT_STREQ(SolarTermName(2), "立春");
-    EXPECT_STREQ(SolarTermName(23), "冬至");
-    EXPECT_STREQ(SolarTermName(24), "");
-    EXPECT_STREQ(SolarTermName(-1), "");
 }
 
 } // namespace
