@@ -171,14 +171,6 @@ class ExplanationCacheTest : public ::testing::Test {
     QString fileOf(int level) const { return ExplanationFilePath(dir.path(), level); }
 };
 
-TEST_F(ExplanationCacheTest, FileNamesFollowTheLevel) {
-    EXPECT_TRUE(fileOf(0).endsWith(QStringLiteral("/starExplain_Normal_Star.txt")));
-    EXPECT_TRUE(fileOf(2).endsWith(QStringLiteral("/starExplain_Year_Star.txt")));
-    EXPECT_TRUE(fileOf(6).endsWith(QStringLiteral("/starExplain_Minute_Star.txt")));
-    EXPECT_TRUE(fileOf(7).isEmpty());
-    EXPECT_TRUE(fileOf(-1).isEmpty());
-}
-
 TEST_F(ExplanationCacheTest, EachLevelIsReadOnceAndTheLastLoadedIsCurrent) {
     WriteFile(fileOf(0), Big5(QStringLiteral("命宮紫微生本命\r\n")));
     WriteFile(fileOf(2), Big5(QStringLiteral("命宮紫微生流年\r\n")));
@@ -223,13 +215,6 @@ TEST_F(ExplanationCacheTest, AFolderOfAnyPathLengthWorks) {
     cache.load(0, deep);
     ASSERT_NE(cache.current(), nullptr);
     EXPECT_EQ(cache.current()->lines.value(0), QStringLiteral("命宮紫微生深處"));
-}
-
-TEST_F(ExplanationCacheTest, AFolderInPlaceOfTheFileIsNoSet) {
-    ASSERT_TRUE(QDir().mkpath(fileOf(3)));
-    ExplanationSetCache cache;
-    cache.load(3, dir.path());
-    EXPECT_EQ(cache.current(), nullptr);
 }
 
 } // namespace

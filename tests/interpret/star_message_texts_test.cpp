@@ -54,13 +54,10 @@ TEST_F(StarMessageTest, FirstGradeStarInItsPalace) {
     EXPECT_EQ(t.explanation, QStringLiteral("紫微在夫妻"));
     EXPECT_EQ(t.natureText, Lists().natureTexts[0]);
     EXPECT_EQ(t.keywordText, Lists().keywordTexts[0]);
-}
-
-TEST_F(StarMessageTest, NoLineForTheKeyLeavesOnlyTheExplanationEmpty) {
-    const auto t = Build(8, {3, 0, kStarFirstGrade, 0, 0, 0});
-    EXPECT_TRUE(t.explanation.isEmpty());
-    EXPECT_FALSE(t.natureText.isEmpty());
-    EXPECT_FALSE(t.keywordText.isEmpty());
+    // Another relation has no line: only the explanation stays empty.
+    const auto other = Build(8, {3, 0, kStarFirstGrade, 0, 0, 0});
+    EXPECT_TRUE(other.explanation.isEmpty());
+    EXPECT_EQ(other.natureText, Lists().natureTexts[0]);
 }
 
 TEST_F(StarMessageTest, SecondGradeNamesFollowTheFourHuaMethod) {
