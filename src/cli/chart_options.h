@@ -6,7 +6,8 @@
 //   --level L (0-6) --ten-year-palace P (0-11) --flow-year Y --flow-month M
 //   --flow-leap --flow-day D --flow-hour H --flow-minute K
 //   --now "YYYY-MM-DD HH:MM"                   the present moment (default: the clock)
-//   --data-dir DIR                             read that folder's settings file
+//   --data-dir DIR                             read that folder's settings file (without
+//                                              it: the data folder the program uses)
 //   --set KEY=VALUE                            override one setting for this run (repeatable)
 //   --format json|text
 #pragma once
@@ -41,14 +42,19 @@ struct ChartOptions {
     ChartFormat format = ChartFormat::Json;
 };
 
-// Takes the chart options out of `args`. Returns false with a message in `error`
+// Takes the chart options out of `args` into `options` (options not given keep
+// what `options` holds, and --set adds to its list). Returns false with a message in `error`
 // for a malformed or out-of-range value or a word it does not know (a caller with
 // options of its own takes them out first).
 bool ParseChartOptions(Args& args, ChartOptions& options, std::string& error);
 
 // The settings of a run: the defaults, or the settings file of --data-dir, then
 // every --set in order. False with a message for an unknown key or a bad value.
+// The present moment comes from --now or the clock; the second form takes it
+// given (the custom-date keys default to it).
 bool LoadChartSettings(const ChartOptions& options, AppSettings& settings, std::string& error);
+bool LoadChartSettings(const ChartOptions& options, AppSettings& settings, std::string& error,
+                       const CurrentTime& now);
 
 // A computed chart and what it was computed with.
 struct ChartRun {
