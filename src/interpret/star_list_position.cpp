@@ -42,3 +42,34 @@ int StarListPosition(int kind, int subKind, int index) {
 }
 
 } // namespace zelk
+
+namespace zelk {
+
+namespace {
+// Of the 34 second-grade names, 0-31 are the groupB bits 31 down to 0; the last two
+// are the palace-bound 天傷 and 天使.
+constexpr int kTianShangIndex = 32, kTianShiIndex = 33;
+} // namespace
+
+int StarElementInPalace(const ChartBlock& chart, int palaceNumber, int position, int kind,
+                        int subKind, int index) {
+    const int p = Mod(position, 12);
+    switch (kind) {
+    case kStarFirstGrade:
+        if (index < 0 || index >= kFourHuaStarCount) return kNone;
+        return ElementOfGroupA(chart.groupA, p, FourHuaStarMask(index));
+    case kStarSecondGrade:
+        if (index == kTianShangIndex)
+            return ElementOfGroupB(kGroupPalaceBound, kTianShang, palaceNumber, p, chart);
+        if (index == kTianShiIndex)
+            return ElementOfGroupB(kGroupPalaceBound, kTianShi, palaceNumber, p, chart);
+        if (index < 0 || index > 31) return kNone;
+        return ElementOfGroupB(kGroupB, 0x80000000u >> index, palaceNumber, p, chart);
+    case kStarRing:
+        return ElementOfRing(p, chart, subKind, index);
+    default:
+        return kNone;
+    }
+}
+
+} // namespace zelk

@@ -6,15 +6,11 @@
 //           3 將前, 4 歲前.
 #pragma once
 
+#include "chart/chart_engine.h" // RingKind
+
 namespace zelk {
 
 enum StarKind : int { kStarFirstGrade = 1, kStarSecondGrade = 2, kStarRing = 3 };
-enum RingKind : int {
-    kRingDoctor = 1,
-    kRingLongLife = 2,
-    kRingGeneralFront = 3,
-    kRingYearFront = 4
-};
 
 inline constexpr int kNoListPosition = -1;
 
@@ -24,5 +20,11 @@ inline constexpr int kDoctorFirst = 46, kLongLifeFirst = 70, kGeneralFrontFirst 
 
 // The list position, or kNoListPosition for any other combination.
 int StarListPosition(int kind, int subKind, int index);
+
+// The element of the star where it stands (0 水, 1 木, 2 金, 3 土, 4 火), or -1
+// when it has none there or is not there. palaceNumber is the palace's name
+// (1 命宮 ... 12 父母), which places 天傷 in 朋友 and 天使 in 疾厄.
+int StarElementInPalace(const ChartBlock& chart, int palaceNumber, int position, int kind,
+                        int subKind, int index);
 
 } // namespace zelk

@@ -1,8 +1,11 @@
 #include "star_message_texts.h"
 
+#include "explanation_cache.h"
 #include "star_list_position.h"
 
 #include "chart/chart_record.h"
+#include "settings/app_settings.h"
+#include "settings/string_table.h"
 
 namespace zelk {
 
@@ -77,6 +80,22 @@ StarMessageTexts BuildStarMessageTexts(const ResourceTextFn& resourceText,
     out.starName = StarNameOf(resourceText, lists, settings, star);
     FillStarTexts(out, lists, set, settings, star);
     return out;
+}
+
+StarMessageTexts StarMessageFor(const AppSettings& settings, const ChartBlock& chart,
+                                int palaceNumber, int palacePosition, int palaceElement, int kind,
+                                int subKind, int index) {
+    const StarInPalace star{
+        palaceNumber,
+        palaceElement,
+        kind,
+        subKind,
+        index,
+        StarElementInPalace(chart, palaceNumber, palacePosition, kind, subKind, index)};
+    const StarMessageSettings options{settings.SuaStarNameType, settings.FourHuaType};
+    return BuildStarMessageTexts([](int id) { return LoadResString(id); },
+                                 CurrentExplanationLists(), ExplanationSets().current(), options,
+                                 chart, palacePosition, star);
 }
 
 } // namespace zelk

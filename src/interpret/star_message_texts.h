@@ -12,6 +12,7 @@
 
 namespace zelk {
 
+struct AppSettings;
 struct ChartBlock;
 
 struct StarMessageTexts {
@@ -43,5 +44,12 @@ StarMessageTexts BuildStarMessageTexts(const ResourceTextFn& resourceText,
                                        const ExplanationLists& lists, const ExplanationSet* set,
                                        const StarMessageSettings& settings, const ChartBlock& chart,
                                        int palacePosition, const StarInPalace& star);
+
+// What the dialog shows for a clicked star, from the process-wide lists, the
+// current explanation set and the program's strings; the star's element is taken
+// from the chart where the star stands.
+StarMessageTexts StarMessageFor(const AppSettings& settings, const ChartBlock& chart,
+                                int palaceNumber, int palacePosition, int palaceElement, int kind,
+                                int subKind, int index);
 
 } // namespace zelk

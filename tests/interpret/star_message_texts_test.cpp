@@ -1,12 +1,16 @@
 // The texts of the star explanation dialog for each kind of star.
+#include "explanation_cache.h"
 #include "explanation_lists.h"
 #include "star_list_position.h"
 #include "star_message_texts.h"
 
 #include "chart/chart_record.h"
+#include "settings/app_settings.h"
 #include "settings/string_table.h"
 
+#include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 
 #include "qstring_printer.h"
 
@@ -111,6 +115,57 @@ TEST_F(StarMessageTest, OutOfRangeNumbersLeaveTheirTextsEmpty) {
                                              {1, 0, kStarFirstGrade, 0, 0, 3});
     EXPECT_TRUE(noSet.explanation.isEmpty());
     EXPECT_FALSE(noSet.natureText.isEmpty());
+}
+
+// A palace at position 3 holding 廉貞 and 貪狼, 天姚 and 天才, and the 博士 ring's 力士.
+ChartBlock CompanionChart() {
+    ChartBlock chart;
+    chart.groupA[3] = StarA::LianZhen | StarA::TanLang;
+    chart.groupB[3] = StarB::TianYao | StarB::TianCai;
+    chart.doctorRing.fill(0);
+    chart.doctorRing[3] = 1;
+    return chart;
+}
+
+TEST(StarElementInPalace, ReadsTheStarTheViewNames) {
+    const ChartBlock chart = CompanionChart();
+    const int none = -1, water = 0, wood = 1, fire = 4;
+    // 廉貞 and 貪狼 together take their alternative elements.
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarFirstGrade, 0, 5), fire);
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarFirstGrade, 0, 8), water);
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarFirstGrade, 0, 0), none);
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3 + 24, kStarFirstGrade, 0, 5), fire);
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarFirstGrade, 0, 25), none);
+    // Second grade j is groupB bit 31 - j; the last two are bound to their palaces.
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarSecondGrade, 0, 3), water); // 天姚
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarSecondGrade, 0, 27), wood); // 天才
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarSecondGrade, 0, 0), none);
+    EXPECT_EQ(StarElementInPalace(chart, 8, 3, kStarSecondGrade, 0, 32), water); // 天傷 in 朋友
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarSecondGrade, 0, 32), none);
+    EXPECT_EQ(StarElementInPalace(chart, 6, 3, kStarSecondGrade, 0, 33), water); // 天使 in 疾厄
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarSecondGrade, 0, 34), none);
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarSecondGrade, 0, -1), none);
+    // Rings: the member must stand there.
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarRing, kRingDoctor, 1), fire);
+    EXPECT_EQ(StarElementInPalace(chart, 1, 3, kStarRing, kRingDoctor, 0), none);
+}
+
+TEST(StarMessageFor, UsesTheStarsElementWhereItStands) {
+    QTemporaryDir dir;
+    {
+        QFile f(ExplanationFilePath(dir.path(), 5));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QStringEncoder encode("Big5");
+        f.write(encode(QStringLiteral("命宮廉貞剋獨坐之讀法\r\n命宮廉貞生同宮之讀法\r\n")));
+    }
+    InstallExplanationLists(ParseExplanationLists());
+    ExplanationSets().load(5, dir.path());
+    AppSettings settings;
+    // In a 土 palace: 廉貞 with 貪狼 is 火, which generates 土; alone (木) it would control.
+    const auto t = StarMessageFor(settings, CompanionChart(), 1, 3, 3, kStarFirstGrade, 0, 5);
+    EXPECT_EQ(t.starName, QStringLiteral("廉貞"));
+    EXPECT_EQ(t.explanation, QStringLiteral("同宮之讀法"));
+    EXPECT_EQ(t.palaceElementName, QStringLiteral("土"));
 }
 
 } // namespace
