@@ -123,7 +123,7 @@ ExplanationSet ShippedSet(int level) {
     return set.value_or(ExplanationSet{});
 }
 
-// The Normal (natal), TenYear and Year sets ship with every required star.
+// The Normal (natal), TenYear, Year and Month sets ship with every required star.
 class ShippedSetTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(ShippedSetTest, CoversEveryRequiredStarInEveryPalaceAndRelation) {
@@ -158,7 +158,7 @@ TEST_P(ShippedSetTest, DecodesCleanlyAndEveryLineStartsWithAKey) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(NatalDecadeAndYear, ShippedSetTest, ::testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(NatalDecadeYearMonth, ShippedSetTest, ::testing::Values(0, 1, 2, 3));
 
 TEST(ShippedSets, EachLevelReadsDifferently) {
     const ExplanationSet natal = ShippedSet(0), decade = ShippedSet(1), year = ShippedSet(2);
