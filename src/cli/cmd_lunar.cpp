@@ -35,7 +35,11 @@ Answer LunarAnswer(const Args& words) {
     return {j.text()};
 }
 
-int RunLunar(const Args& args) {
+int RunLunar(const Args& arguments) {
+    // Accepted like every command's, though no data file is needed here.
+    Args args = arguments;
+    std::string dataDir;
+    TakeOption(args, "--data-dir", dataDir);
     return RunOperands(args, 1, 2, LunarAnswer);
 }
 

@@ -40,7 +40,11 @@ Answer SolarAnswer(const Args& words) {
     return {j.text()};
 }
 
-int RunSolar(const Args& args) {
+int RunSolar(const Args& arguments) {
+    // Accepted like every command's, though no data file is needed here.
+    Args args = arguments;
+    std::string dataDir;
+    TakeOption(args, "--data-dir", dataDir);
     return RunOperands(args, 3, 4, SolarAnswer);
 }
 
