@@ -22,53 +22,20 @@ struct Day {
     bool beforeEnd() const { return y < 2100 || (y == 2100 && (m < 2 || (m == 2 && d <= 8))); }
 };
 
+// Four settings profiles: the defaults and three that change every rule a setting selects.
 AppSettings Profile(int n) {
     AppSettings s;
-    switch (n % 4) {
-    case 1:
-        s.PanBase = 1;
-        s.LeapBase = 2;
-        s.FourHuaType = 1;
-        s.FlowMaDisplay = 1;
-        s.FlowLuanDisplay = 1;
-        s.HorseBase = 0;
-        s.GodBase = 2;
-        s.FlowLifeHouseType = 1;
-        s.SmallSanType = 1;
-        s.God12 = 1;
-        s.DoctorType = 1;
-        s.LuType = 1;
-        s.FlowLuDisplay = 1;
-        s.YearHuaBase = 1;
-        break;
-    case 2:
-        s.LeapBase = 0;
-        s.FourHuaType = 2;
-        s.YearHuaBase = 3;
-        s.GodBase = 1;
-        s.GiaKungType = 1;
-        s.GianSuaStarType = 0;
-        s.TimeBase = 0;
-        s.FlowMaDisplay = 1;
-        s.FlowLuanDisplay = 1;
-        break;
-    case 3:
-        s.FourHuaType = 7;
-        s.TimeBase = 2;
-        s.UsePanParm = 1;
-        s.BaseYear = 2030;
-        s.BaseMonth = 6;
-        s.BaseDate = 30;
-        s.BaseTime = 12;
-        s.YearHuaBase = 0;
-        s.God12 = 3;
-        s.DoctorType = 3;
-        s.SkyCookDisplay = 0;
-        s.FlowChanDisplay = 0;
-        s.Lyyg_Display = 0;
-        s.GodBase = 9;
-        break;
-    default: break;
+    if (n % 4 == 1) {
+        s.PanBase = 1, s.LeapBase = 2, s.FourHuaType = 1, s.FlowMaDisplay = 1, s.FlowLuanDisplay = 1;
+        s.HorseBase = 0, s.GodBase = 2, s.FlowLifeHouseType = 1, s.SmallSanType = 1, s.God12 = 1;
+        s.DoctorType = 1, s.LuType = 1, s.FlowLuDisplay = 1, s.YearHuaBase = 1;
+    } else if (n % 4 == 2) {
+        s.LeapBase = 0, s.FourHuaType = 2, s.YearHuaBase = 3, s.GodBase = 1, s.GiaKungType = 1;
+        s.GianSuaStarType = 0, s.TimeBase = 0, s.FlowMaDisplay = 1, s.FlowLuanDisplay = 1;
+    } else if (n % 4 == 3) {
+        s.FourHuaType = 7, s.TimeBase = 2, s.UsePanParm = 1, s.BaseYear = 2030, s.BaseMonth = 6;
+        s.BaseDate = 30, s.BaseTime = 12, s.YearHuaBase = 0, s.God12 = 3, s.DoctorType = 3;
+        s.SkyCookDisplay = 0, s.FlowChanDisplay = 0, s.Lyyg_Display = 0, s.GodBase = 9;
     }
     return s;
 }

@@ -39,34 +39,12 @@ TEST(AuxiliaryStars, RenYearStemStars) {
     EXPECT_EQ(r.natalChart.doctorRing[At(Hai)], 0);
 }
 
-TEST(AuxiliaryStars, HourStarsOfTheRatHour) {
-    Env e;
-    const ChartRecord r = LoadStoredOrDie(e, Stored(2001, 3, 3, false, 0, 0)); // 子 hour
-    const auto& c = r.natalChart;
-    EXPECT_EQ(FindBit(c.groupA, StarA::WenChang), At(Xu));
-    EXPECT_EQ(FindBit(c.groupA, StarA::WenQu), At(Chen));
-    EXPECT_EQ(FindBit(c.groupB, StarB::DiJie), At(Hai));
-    EXPECT_EQ(FindBit(c.groupB, StarB::TianKong), At(Hai));
-    EXPECT_EQ(FindBit(c.groupB, StarB::TaiFu), At(Wu));
-    EXPECT_EQ(FindBit(c.groupB, StarB::FengGao), At(Yin));
-    // 三台 and 八座 count the day from 左輔 and 右弼 (month 3: 午 and 申).
-    EXPECT_EQ(FindBit(c.groupA, StarA::ZuoFu), At(Wu));
-    EXPECT_EQ(FindBit(c.groupA, StarA::YouBi), At(Shen));
-    EXPECT_EQ(FindBit(c.groupB, StarB::SanTai), At(Shen));  // 午 + 2
-    EXPECT_EQ(FindBit(c.groupB, StarB::BaZuo), At(Wu));     // 申 - 2
-    EXPECT_EQ(FindBit(c.groupB, StarB::EnGuang), At(Xu) + 1); // 文昌 + 1 = 亥
-    EXPECT_EQ(FindBit(c.groupB, StarB::TianGui), At(Si));   // 文曲 + 1
-}
-
 TEST(AuxiliaryStars, VoidStarsOfJiaZiYear) {
     Env e;
     const ChartRecord r = LoadOrDie(e, Dialog(1984, 5, 5, 2, 1)); // 甲子
     EXPECT_EQ(FindBit(r.natalChart.groupB, StarB::XunZhong), At(Xu));
     EXPECT_EQ(FindBit(r.natalChart.groupB, StarB::XunKong), At(Hai));
     EXPECT_EQ(FindBit(r.natalChart.groupB, StarB::JieKong), At(Shen));
-    // 孤辰 and 寡宿 of a 子 year (season 亥子丑): 寅 and 戌.
-    EXPECT_EQ(FindBit(r.natalChart.groupB, StarB::GuChen), At(Yin));
-    EXPECT_EQ(FindBit(r.natalChart.groupB, StarB::GuaSu), At(Xu));
 }
 
 TEST(AuxiliaryStars, JieKongOfWuYearBySetting) {
@@ -134,16 +112,6 @@ class FlowYearStars : public ::testing::Test {
     }
 };
 
-TEST_F(FlowYearStars, NoTianShouAndFlowChang) {
-    const ChartBlock& c = Flow();
-    EXPECT_EQ(CountBit(c.groupB, StarB::TianShou), 0);
-    EXPECT_EQ(CountBit(r.natalChart.groupB, StarB::TianShou), 1);
-    EXPECT_EQ(FindBit(c.groupC, StarC::FlowChang), At(Si)); // 甲: 巳
-    EXPECT_EQ(CountBit(r.natalChart.groupC, StarC::FlowChang), 0);
-    e.settings.FlowChanDisplay = 0;
-    EXPECT_EQ(CountBit(Flow().groupC, StarC::FlowChang), 0);
-}
-
 TEST_F(FlowYearStars, FlowHorseReplacesTheHorse) {
     const int horse = FindBit(Flow().groupB, StarB::TianMa);
     ASSERT_GE(horse, 0);
@@ -164,7 +132,6 @@ TEST_F(FlowYearStars, HorseByYearOrMonth) {
 
 TEST_F(FlowYearStars, MethodOneMovesTheHorseAndThePhoenix) {
     e.settings.FourHuaType = 1;
-    const int natalHorse = FindBit(r.natalChart.groupB, StarB::TianMa);
     const ChartBlock& c = Flow();
     EXPECT_EQ(FindBit(c.groupB, StarB::TianMa), At(Yin)); // 甲: 寅
     EXPECT_EQ(FindBit(c.groupB, StarB::HongLuan), At(Mao)); // 申 year: 卯
@@ -177,16 +144,6 @@ TEST_F(FlowYearStars, MethodOneMovesTheHorseAndThePhoenix) {
     EXPECT_EQ(FindBit(d.groupC, StarC::FlowLuan), At(Mao));
     // The natal 紅鸞 stays beside the flow one.
     EXPECT_EQ(FindBit(d.groupB, StarB::HongLuan), FindBit(r.natalChart.groupB, StarB::HongLuan));
-    (void)natalHorse;
-}
-
-TEST_F(FlowYearStars, FlowPhoenixWithoutMethodOne) {
-    e.settings.FlowLuanDisplay = 1;
-    const ChartBlock& c = Flow();
-    const int luan = At(Mao) - Shen; // from 卯 back by the flow year's branch 申
-    EXPECT_EQ(FindBit(c.groupC, StarC::FlowLuan), Mod(luan, 12));
-    EXPECT_EQ(CountBit(c.groupB, StarB::HongLuan), 0);
-    EXPECT_EQ(FindBit(c.groupB, StarB::TianXi), Mod(luan + 6, 12));
 }
 
 TEST_F(FlowYearStars, StemSchemesOfDoctorAndLuCun) {
