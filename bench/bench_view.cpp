@@ -1,0 +1,101 @@
+// The chart painter: one natal and one flow-year chart painted at 1024 px, the
+// whole PNG export, and the side panel. Run: build/bin/bench_view
+#include "chart/chart_engine.h"
+#include "view/chart_painter.h"
+#include "view/font_faces.h"
+#include "view/png_export.h"
+#include "view/side_panel.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+using namespace zelk;
+
+struct BenchChart {
+    AppSettings settings;
+    CurrentTime now;
+    Clock clock = FixedClock({2026, 12, 9, 10, 30});
+    ChartRecord record;
+
+    explicit BenchChart(int level) {
+        RefreshCurrentTime(now, clock);
+        BirthInput input;
+        input.solarYear = 1980;
+        input.solarMonth = 5;
+        input.solarDay = 12;
+        input.hourIndex = 4;
+        input.clockHour = 8;
+        input.name = u"王小明";
+        ChartEnv env{settings, now, clock};
+        if (!LoadChartInputs(record, input, InputCommand::NewClient, env)) std::abort();
+        if (level > 0) {
+            record.flowLunarYear = now.lunar.year;
+            record.flowLunarMonth = now.lunar.month;
+            record.flowLunarDay = now.lunar.day;
+            record.shownLevel = static_cast<int16_t>(level);
+            if (!ComputePeriodChart(record, level, record.periodChart, env)) std::abort();
+        }
+    }
+};
+
+void PaintAt1024(benchmark::State& state, int level) {
+    BenchChart chart(level);
+    QImage image(1024, 1024, QImage::Format_RGB888);
+    for (auto _ : state) {
+        ChartBlock block = level == 0 ? chart.record.natalChart : chart.record.periodChart;
+        ChartViewState view;
+        view.block = &block;
+        view.now = chart.now;
+        QPainter painter(&image);
+        benchmark::DoNotOptimize(PaintChart(painter, 1024, chart.record, chart.settings, view));
+    }
+}
+
+void BM_PaintChartNatal1024(benchmark::State& state) { PaintAt1024(state, 0); }
+void BM_PaintChartFlowYear1024(benchmark::State& state) { PaintAt1024(state, 2); }
+
+void BM_ExportPng(benchmark::State& state) {
+    BenchChart chart(0);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.png"));
+    for (auto _ : state) {
+        ChartViewState view;
+        view.now = chart.now;
+        const auto result = ExportChartPng(path, chart.record, chart.settings, view);
+        if (!result.ok()) state.SkipWithError("write failed");
+    }
+}
+
+void BM_SidePanelNatal(benchmark::State& state) {
+    BenchChart chart(0);
+    const ChartLayout layout = PlaceChart({1377, 918});
+    QImage image(layout.canvasWidth, layout.canvasHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        PaintSidePanel(painter, layout, chart.record, chart.settings, chart.now, nullptr);
+    }
+}
+
+BENCHMARK(BM_PaintChartNatal1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintChartFlowYear1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPng)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SidePanelNatal)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
