@@ -7,6 +7,8 @@
 // - From 流年 on, the working month is the lunar month of the completed flow date
 //   (at 流年 the birth's lunar month as stored, without the leap rule), not the
 //   placement month of the natal chart.
+// - The 流月 day limit of the birth time base uses the flow month's own length
+//   (its leap flag), the month the flow date converts with.
 // - When the flow date is completed from the birth, its hour is the birth hour
 //   (placementHour): the 流年 base chart of a 流時 or 流分 chart is then the same
 //   流年 chart the practitioner sees on its own, not one counted from the flow hour.
@@ -90,7 +92,7 @@ FlowDate CompleteFlowDate(const ChartRecord& r, const AppSettings& s, int level,
         sourceDay = src.day;
         // From the birth day, a day past the end of the flow month is its last day.
         f.day = timeBase == 0 && InRange(f.month, 1, 12)
-                    ? ClampLunarDay(f.month, src.day, f.year, r.isLeapMonth != 0)
+                    ? ClampLunarDay(f.month, src.day, f.year, IsRealLeap(f.year, f.month, f.leap))
                     : src.day;
         f.hour = src.hour;
         break;
@@ -119,7 +121,10 @@ ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv e
 
     // Working month, day, hour and the leap flag of the Gregorian conversion.
     int wm = f.month, wd = level == kLevelFlowMonth ? sourceDay : f.day, wh = f.hour;
-    int leap = level == kLevelFlowYear ? f.leap : 0;
+    // The flow date converts with its own leap flag at every level: a picked leap
+    // month would otherwise give the Gregorian date (and the day and hour pillars)
+    // of the regular month a month earlier.
+    int leap = f.leap;
     if (s.UsePanParm == 1) {
         if (timeBase == 0) {
             wm = r.lunarMonth;
@@ -171,7 +176,7 @@ ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv e
     r.flowYearPosition = static_cast<int16_t>(PositionOfBranch(x.Yb));
     r.flowLifePalace = static_cast<int16_t>(
         s.FlowLifeHouseType == 0 ? r.flowYearPosition : SmallLimitPalace(r, age));
-    int douJun;
+    int douJun; // GodBase 0, and any value outside 0-2: 子年斗君
     switch (s.GodBase) {
     case 1: douJun = r.flowYearPosition - x.M + x.birthHour + 1; break;
     case 2: douJun = SmallLimitPalace(r, age) - x.M + x.birthHour + 1; break;

@@ -60,6 +60,22 @@ TEST_F(Period, FlowMonthDayLimitedToTheMonthWithBirthTimeBase) {
     EXPECT_EQ(born30.periodChart.nameAt(born30.flowMonthLifePalace), 1);
 }
 
+TEST_F(Period, LeapFlowMonthConvertsAsTheLeapMonth) {
+    // 2020 has a leap fourth month; a 流日 chart of leap 4-10 is a month after 4-10.
+    r.flowLunarYear = 2020;
+    r.flowLunarMonth = 4;
+    r.flowIsLeap = 1;
+    r.flowLunarDay = 10;
+    ASSERT_TRUE(Compute(4).ok());
+    const auto leap = LunarToSolar(2020, 4, 10, true);
+    EXPECT_EQ(r.flowSolarMonth, leap->month);
+    EXPECT_EQ(r.flowSolarDay, leap->day);
+    // A leap flag on a month that has none converts the regular month.
+    r.flowLunarMonth = 6;
+    ASSERT_TRUE(Compute(4).ok());
+    EXPECT_EQ(r.flowSolarMonth, LunarToSolar(2020, 6, 10, false)->month);
+}
+
 TEST_F(Period, CustomDateReplacesThePickedYear) {
     e.settings.TimeBase = 2;
     e.settings.UsePanParm = 1;
