@@ -30,24 +30,32 @@ void AppendYear(std::string& out, int year, bool longForm, int yearDisplay) {
     if (longForm) out += "年";
 }
 
+// Years counted from the Republic's first year; long long, so no year overflows.
+long long MinguoYears(int year) {
+    return static_cast<long long>(year) - (kMinguoFirstYear - 1);
+}
+long long YearsBeforeMinguo(int year) {
+    return kMinguoFirstYear - static_cast<long long>(year);
+}
+
 } // namespace
 
 void FormatMinguoYear(int year, std::string& out) {
     if (year > kMinguoFirstYear)
-        out += "民國" + std::to_string(year - 1911) + "年";
+        out += "民國" + std::to_string(MinguoYears(year)) + "年";
     else if (year == kMinguoFirstYear)
         out += "民國元年";
     else
-        out += "民國前" + std::to_string(1912 - year) + "年";
+        out += "民國前" + std::to_string(YearsBeforeMinguo(year)) + "年";
 }
 
 void FormatMinguoYearShort(int year, std::string& out) {
     if (year > kMinguoFirstYear)
-        out += std::to_string(year - 1911);
+        out += std::to_string(MinguoYears(year));
     else if (year == kMinguoFirstYear)
         out += "元";
     else
-        out += "前" + std::to_string(1912 - year);
+        out += "前" + std::to_string(YearsBeforeMinguo(year));
 }
 
 void FormatChartDate(int flags, const std::string& label, std::string& out, int year, int month,

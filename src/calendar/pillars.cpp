@@ -88,7 +88,8 @@ int SolarTermIndex(const SolarTermTable& table, int year, int month, int day, in
     if (!table.term(year, 0)) return -1; // an empty table
     const int64_t dayStart = static_cast<int64_t>(DayOfYear(year, month, day)) * 24 * 60;
     // Without a clock hour a term that begins on the day counts as begun.
-    const int64_t now = hour < 0 ? dayStart + 24 * 60 - 1 : dayStart + hour * 60 + minute;
+    const int64_t now =
+        hour < 0 ? dayStart + 24 * 60 - 1 : dayStart + static_cast<int64_t>(hour) * 60 + minute;
     int inForce = 23; // before 小寒 the previous year's 冬至 is in force
     for (int i = 0; i < 24; ++i) {
         const auto term = table.term(year, i);
