@@ -55,6 +55,15 @@ inline std::optional<ClockTime> ParseClockTime(std::string_view word) {
     return ClockTime{*hour, *minute};
 }
 
+// An operand echoed in an answer: printable ASCII only (anything else becomes
+// '?', so the answer stays valid UTF-8 JSON) and at most 40 characters.
+inline std::string EchoedOperand(std::string_view word) {
+    std::string echo;
+    for (char c : word.substr(0, 40))
+        echo += (c >= 0x20 && c < 0x7F) ? c : '?';
+    return echo;
+}
+
 inline std::string IsoDateText(int year, int month, int day) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);

@@ -9,7 +9,7 @@ namespace zelk::cli {
 namespace {
 
 Answer LunarAnswer(const Args& words) {
-    const std::string solarField = "\"solar\":\"" + JsonEscape(words[0]) + "\"";
+    const std::string solarField = "\"solar\":\"" + JsonEscape(EchoedOperand(words[0])) + "\"";
     const auto date = ParseIsoDate(words[0]);
     if (!date) return Failure(kBadDate, solarField);
     std::optional<ClockTime> time;

@@ -10,7 +10,7 @@ namespace zelk::cli {
 namespace {
 
 Answer PillarsAnswer(const Args& words, const std::string& dataDir) {
-    const std::string solarField = "\"solar\":\"" + JsonEscape(words[0]) + "\"";
+    const std::string solarField = "\"solar\":\"" + JsonEscape(EchoedOperand(words[0])) + "\"";
     const auto date = ParseIsoDate(words[0]);
     if (!date) return Failure(kBadDate, solarField);
     const auto time = ParseClockTime(words[1]);

@@ -37,6 +37,15 @@ TEST(CliLunar, BadOperandsGetAnErrorAnswer) {
     EXPECT_NE(r.out.find("\"error\""), std::string::npos);
 }
 
+TEST(CliLunar, EchoedOperandsStayValidText) {
+    // Bytes that are not UTF-8 and an overlong operand are not copied into the answer.
+    const auto r = RunCli({"lunar"}, "\xff\xfe-01-01\n" + std::string(5000, 'a') + "\n");
+    const auto lines = r.lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("{\"solar\":\"??-01-01\",\"error\":", 0), 0u) << lines[0];
+    EXPECT_LT(lines[1].size(), 200u);
+}
+
 TEST(CliSolar, AnswersAndRefusals) {
     auto r = RunCli({"solar", "1906", "4", "30", "leap"});
     EXPECT_EQ(r.status, 0);
