@@ -21,13 +21,14 @@ int Mod60(int64_t value) {
 }
 
 uint8_t YearPillar(int year) {
-    return static_cast<uint8_t>(Mod60(year - kOriginYear + 57));
+    return static_cast<uint8_t>(Mod60(static_cast<int64_t>(year) - kOriginYear + 57));
 }
 
 // The 寅 month (monthOfYear 1) of 1801 is 庚寅; monthOfYear 0 is the 丑 month
 // before it and 11 the 子 month at the end of the year.
 uint8_t MonthPillar(int year, int monthOfYear) {
-    return static_cast<uint8_t>(Mod60(12LL * (year - kOriginYear) + monthOfYear + 25));
+    return static_cast<uint8_t>(
+        Mod60(12 * (static_cast<int64_t>(year) - kOriginYear) + monthOfYear + 25));
 }
 
 uint8_t DayPillar(int32_t dayCount) {
