@@ -204,7 +204,7 @@ TEST_F(ExplanationCacheTest, AMissingFileGivesNothingAndIsTriedAgain) {
 }
 
 TEST_F(ExplanationCacheTest, AFolderOfAnyPathLengthWorks) {
-    // Well past the old fixed path buffer of 129 characters, with Chinese folder names.
+    // Far longer than a fixed 129-character path buffer could hold, with Chinese folder names.
     QString deep = dir.path();
     for (int i = 0; i < 12; ++i)
         deep += QStringLiteral("/說明檔資料夾第%1層_abcdefghij").arg(i);
