@@ -5,6 +5,8 @@
 #include "find_explanation.h"
 #include "star_list_position.h"
 
+#include "chart/chart_record.h"
+
 #include "settings/string_table.h"
 
 #include <QSet>
@@ -80,6 +82,44 @@ TEST(StarTexts, ListsRunOnAcrossStringBoundaries) {
     EXPECT_EQ(lists.natureTexts[3].size(), 149);
     EXPECT_TRUE(lists.natureTexts[4].isEmpty());
     EXPECT_TRUE(lists.natureTexts[111].isEmpty());
+}
+
+// The element a nature text states ("屬土", "屬木火") is the one the chart gives the
+// star standing alone; a star without an element states none.
+TEST(StarTexts, NatureTextsStateTheStarsOwnElement) {
+    const QString elementNames = QStringLiteral("水木金土火");
+    auto check = [&](const ChartBlock& chart, int palaceNumber, int kind, int subKind, int index) {
+        const int p = StarListPosition(kind, subKind, index);
+        ASSERT_NE(p, kNoListPosition);
+        const QString& text = Lists().natureTexts[std::size_t(p)];
+        const int element = StarElementInPalace(chart, palaceNumber, 0, kind, subKind, index);
+        const qsizetype at = text.indexOf(QStringLiteral("－屬"));
+        if (element < 0) {
+            const bool statesOne = at >= 0 && elementNames.contains(text.at(at + 2));
+            EXPECT_FALSE(statesOne) << text.toStdString();
+        } else {
+            ASSERT_GE(at, 0) << text.toStdString();
+            const QString stated = text.mid(at + 2, text.indexOf(u'，', at) - at - 2);
+            EXPECT_TRUE(stated.contains(elementNames.at(element))) << text.toStdString();
+        }
+    };
+    for (int n = 0; n < 25; ++n) {
+        ChartBlock chart;
+        chart.groupA[0] = 0x80000000u >> n;
+        check(chart, 1, kStarFirstGrade, 0, n);
+    }
+    for (int j = 0; j < kSecondGradeCount; ++j) {
+        ChartBlock chart;
+        if (j < 32) chart.groupB[0] = 0x80000000u >> j;
+        check(chart, j == 32 ? 8 : 6, kStarSecondGrade, 0, j);
+    }
+    for (int i = 0; i < 12; ++i) {
+        ChartBlock chart;
+        chart.doctorRing[0] = chart.longLifeRing[0] = uint8_t(i);
+        chart.generalFrontRing[0] = chart.yearFrontRing[0] = uint8_t(i);
+        for (int ring = kRingDoctor; ring <= kRingYearFront; ++ring)
+            check(chart, 1, kStarRing, ring, i);
+    }
 }
 
 // The stars the Normal set covers in every palace and relation.
