@@ -126,7 +126,7 @@ std::optional<SolarTermPillars> FourPillarsSolarTerms(const SolarTermTable& tabl
 }
 
 void PillarText(const FourPillars& pillars, std::string& out, int flags) {
-    // The same texts as the program's string table: "八字 : " 380, 年月日時 171-174.
+    // The same texts as the program's string table: "八字 : " 381, 年月日時 171-174.
     static constexpr std::array<const char*, 4> kSuffixes = {"年", "月", "日", "時"};
     if (flags & 1) out += "八字 : ";
     for (std::size_t i = 0; i < 4; ++i) {
