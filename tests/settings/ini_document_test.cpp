@@ -99,7 +99,7 @@ TEST(IniDocument, LineBreaksInAValueBecomeBlanks) {
     EXPECT_EQ(back.Value(kMain, "Next"), QStringLiteral("1"));
 }
 
-TEST(IniFile, MissingUnreadableAndOversizedFiles) {
+TEST(IniFile, MissingAndUnreadableFiles) {
     QTemporaryDir dir;
     const IniFile missing = ReadIniFile(dir.filePath("none.ini"));
     EXPECT_EQ(missing.result.status, IniFileStatus::Missing);
@@ -112,13 +112,6 @@ TEST(IniFile, MissingUnreadableAndOversizedFiles) {
 
     EXPECT_EQ(ReadIniFile(QString()).result.status, IniFileStatus::NoPath);
     EXPECT_EQ(WriteIniFile(QString(), IniDocument()).status, IniFileStatus::NoPath);
-
-    const QString big = dir.filePath("big.ini");
-    ASSERT_TRUE(
-        WriteAll(big, "[a16_S3StarSection]\nTimeBase=2\n" + QByteArray(kMaxIniFileBytes, ';')));
-    const IniFile large = ReadIniFile(big);
-    EXPECT_EQ(large.result.status, IniFileStatus::TooLarge);
-    EXPECT_FALSE(large.document.Value(kStar, "TimeBase")); // nothing taken from it
 }
 
 TEST(IniFile, WriteCreatesTheFolderAndReportsFailures) {

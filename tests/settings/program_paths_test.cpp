@@ -55,11 +55,6 @@ TEST(ProgramPaths, TheOverrideWinsThenTheEnvironmentThenTheProgramFolder) {
     EXPECT_TRUE(PerUserDataDirectory().endsWith("/zelk"));
 }
 
-TEST(ProgramPaths, SettingsFileName) {
-    EXPECT_EQ(SettingsFileName(), QStringLiteral("a16_S3Zelk_V3.ini"));
-    EXPECT_EQ(SettingsFilePath("/tmp/x/"), QStringLiteral("/tmp/x/a16_S3Zelk_V3.ini"));
-}
-
 TEST(ProgramPaths, DataFilesAreFoundInTheOverrideFolderFirst) {
     DataDirEnvironment none{QString()};
     QTemporaryDir dir;

@@ -24,6 +24,12 @@ TEST(SettingKeys, EveryKeyHasAUniqueNameAndIsFoundByIt) {
     EXPECT_EQ(text, 3);
     EXPECT_EQ(FindSettingKeyByName("timebase"), nullptr); // names are exact
     EXPECT_EQ(FindSettingKey(313), nullptr);              // a string, not a key
+    AppSettings s;
+    EXPECT_FALSE(SetSettingValue(s, 552, 1)); // a text key has no integer field
+    EXPECT_FALSE(SetSettingValue(s, 313, 1));
+    EXPECT_FALSE(SettingValue(s, 608));
+    EXPECT_TRUE(SetSettingValue(s, 461, 0x1C000)); // BSTAR3: 16 bits
+    EXPECT_EQ(s.BStarMask2, 0xC000);
     EXPECT_EQ(SettingSectionName(kStarSectionId), QStringLiteral("a16_S3StarSection"));
     EXPECT_EQ(SettingSectionName(kMainSectionId), QStringLiteral("a16_S3MainSection"));
 }
@@ -46,19 +52,6 @@ TEST(SettingDefault, FixedDefaultsAtTheEdgesOfTheirRanges) {
         EXPECT_EQ(SettingDefault(r.id, zero), r.value) << r.id;
 }
 
-TEST(SettingDefault, CustomDateFollowsTheMomentPassedIn) {
-    CurrentTime now;
-    now.hourIndex = 12;
-    now.lunar = {2024, 4, 30, 1};
-    EXPECT_EQ(SettingDefault(307, now), 2024);
-    EXPECT_EQ(SettingDefault(308, now), 4);
-    EXPECT_EQ(SettingDefault(309, now), 30);
-    EXPECT_EQ(SettingDefault(310, now), 12);
-    EXPECT_EQ(SettingDefault(311, now), 1);
-    EXPECT_EQ(SettingDefault(306, now), 1); // not a date key
-    EXPECT_EQ(SettingDefault(307, CurrentTime{}), 0);
-}
-
 // A fresh AppSettings must agree with the key table, or a fresh installation
 // would run with values no file or restore could ever produce.
 TEST(SettingDefault, AgreesWithAFreshAppSettings) {
@@ -68,33 +61,6 @@ TEST(SettingDefault, AgreesWithAFreshAppSettings) {
         EXPECT_EQ(SettingValue(fresh, k.id), SettingDefault(k.id, CurrentTime{}))
             << ResStringUtf8(k.id);
     }
-}
-
-TEST(SettingValue, WidthsAndMaskHalves) {
-    AppSettings s;
-    EXPECT_TRUE(SetSettingValue(s, 563, 70000)); // 16-bit field: low 16 bits
-    EXPECT_EQ(s.FourHuaType, 4464);
-    EXPECT_TRUE(SetSettingValue(s, 563, -5));
-    EXPECT_EQ(SettingValue(s, 563), -5);
-    EXPECT_TRUE(SetSettingValue(s, 611, 70000)); // 32-bit field: whole
-    EXPECT_EQ(s.GISUONG_RULE, 70000);
-
-    EXPECT_TRUE(SetSettingValue(s, 457, 0x0001));
-    EXPECT_TRUE(SetSettingValue(s, 458, 0x1FFF8)); // only the low half counts
-    EXPECT_EQ(s.AStarMask, 0x0001FFF8u);
-    EXPECT_TRUE(SetSettingValue(s, 459, 0xABCD));
-    EXPECT_TRUE(SetSettingValue(s, 460, 0x1234));
-    EXPECT_EQ(s.BStarMask, 0xABCD1234u);
-    EXPECT_TRUE(SetSettingValue(s, 461, 0xC000));
-    EXPECT_EQ(s.BStarMask2, 0xC000);
-    EXPECT_EQ(SettingValue(s, 457), 1);
-    EXPECT_EQ(SettingValue(s, 458), 0xFFF8);
-    EXPECT_EQ(SettingValue(s, 459), 0xABCD);
-    EXPECT_EQ(SettingValue(s, 461), 0xC000);
-
-    EXPECT_FALSE(SetSettingValue(s, 552, 1)); // a text key
-    EXPECT_FALSE(SetSettingValue(s, 313, 1));
-    EXPECT_FALSE(SettingValue(s, 608));
 }
 
 } // namespace

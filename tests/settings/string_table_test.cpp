@@ -113,14 +113,6 @@ TEST(StringTable, MissingStringsAreEmpty) {
     }
 }
 
-TEST(StringTable, ResultsAreIndependentValues) {
-    // Nothing is shared between calls: five results in a row all stay intact.
-    const QString a = LoadResString(132), b = LoadResString(133), c = LoadResString(135),
-                  d = LoadResString(136), e = LoadResString(137);
-    EXPECT_EQ(a, QStringLiteral("男"));
-    EXPECT_EQ(e, QStringLiteral("丙"));
-}
-
 TEST(StringTable, ListsSplitIntoTheirItems) {
     const QStringList stars = ParseQuotedList(LoadResString(690));
     ASSERT_EQ(stars.size(), 112);
