@@ -234,12 +234,19 @@ void ChartPainter::paintLeftColumns(int palace, const QRect& rect) {
 
 void ChartPainter::paintSecondGradeRow(int palace, const QRect& rect) {
     const int l = layout_.line;
-    const QRect row = rect.adjusted(0, 5 * l + l / 2, 0, 0);
+    QRect row = rect.adjusted(0, 5 * l + l / 2, 0, 0);
     const int branch = BranchOfPosition(palace);
     const bool numbers = settings_.StarLevel && settings_.MiaoWangType == 1;
     int columns = 0;
     auto put = [&](const QString& name, const QColor& colour, int group, uint32_t mask) {
-        const QRect col = column(row, columns++, 0);
+        QRect col = column(row, columns, 0);
+        if (col.x() < rect.x() && columns > 0) {
+            // A row that would run into the next palace continues two lines lower.
+            row.translate(0, 2 * l);
+            columns = 0;
+            col = column(row, columns, 0);
+        }
+        ++columns;
         paintStarName(name, col, colour);
         if (numbers && group != 0)
             paintNumericGrade(NumericGrade(group, mask, branch),
