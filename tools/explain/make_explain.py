@@ -7,7 +7,8 @@
 Sources (resources/explain/src/):
   star_nature.txt, star_keywords.txt  one text per star in the order of string 690
   <set>_palaces.txt                   star|twelve palace readings (命宮 ... 父母) of
-                                      one explanation set (normal, tenyear, year, month, day)
+                                      one explanation set (normal, tenyear, year, month,
+                                      day, hour)
   relations.txt                       star|生|剋|無 clauses, shared by the sets
 Outputs:
   resources/strings_star_texts.txt    strings 701-706 and 707-712 (quoted lists that
@@ -34,6 +35,7 @@ SETS = {
     "Year": "year_palaces.txt",
     "Month": "month_palaces.txt",
     "Day": "day_palaces.txt",
+    "Hour": "hour_palaces.txt",
 }
 
 
