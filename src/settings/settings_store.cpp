@@ -23,7 +23,9 @@ std::optional<int32_t> ParseStoredInt(const QString& text) {
 }
 
 int32_t GetIntSetting(const IniDocument& doc, int keyId, const CurrentTime& now) {
-    const auto stored = doc.Value(SettingSectionName(kStarSectionId), SettingKeyName(keyId));
+    const QString name = SettingKeyName(keyId);
+    const auto stored =
+        name.isEmpty() ? std::nullopt : doc.Value(SettingSectionName(kStarSectionId), name);
     if (stored) {
         if (const auto v = ParseStoredInt(*stored)) return *v;
     }
@@ -31,18 +33,23 @@ int32_t GetIntSetting(const IniDocument& doc, int keyId, const CurrentTime& now)
 }
 
 void PutIntSetting(IniDocument& doc, int32_t value, int keyId, bool reset, const CurrentTime& now) {
+    const QString name = SettingKeyName(keyId);
+    if (name.isEmpty()) return; // an id without a name string is no key: never write "=value"
     const int32_t v = reset ? SettingDefault(keyId, now) : value;
-    doc.SetValue(SettingSectionName(kStarSectionId), SettingKeyName(keyId), QString::number(v));
+    doc.SetValue(SettingSectionName(kStarSectionId), name, QString::number(v));
 }
 
 QString GetStringSetting(const IniDocument& doc, const QString& defaultText, int sectionId,
                          int keyId) {
-    const auto stored = doc.Value(SettingSectionName(sectionId), SettingKeyName(keyId));
+    const QString name = SettingKeyName(keyId);
+    const auto stored =
+        name.isEmpty() ? std::nullopt : doc.Value(SettingSectionName(sectionId), name);
     return TruncateUtf16(stored ? *stored : defaultText, kMaxSettingTextLength);
 }
 
 void PutStringSetting(IniDocument& doc, int sectionId, int keyId, const QString& text) {
-    doc.SetValue(SettingSectionName(sectionId), SettingKeyName(keyId), text);
+    const QString name = SettingKeyName(keyId);
+    if (!name.isEmpty()) doc.SetValue(SettingSectionName(sectionId), name, text);
 }
 
 int32_t GetIntSetting(int keyId, const QString& filePath, const CurrentTime& now) {

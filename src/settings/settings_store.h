@@ -8,6 +8,8 @@
 //
 // An empty file path is refused: reads give the defaults (as for a missing file)
 // and writes write nothing and report NoPath. The program always has a path.
+// An id without a name string is no key: it reads as its default and is never
+// written.
 //
 // Each file-path function reads (and writes) the whole file once. A dialog that
 // confirms several keys collects them in a SettingsFileEdit and writes once.

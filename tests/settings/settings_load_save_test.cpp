@@ -331,8 +331,9 @@ TEST_F(SettingsFileTest, AnOversizedSettingsFileIsNeverOverwritten) {
     EXPECT_EQ(ReadAll(SettingsFile()), huge);
 }
 
-// An empty path is refused: reads give defaults, writes write nothing.
-TEST(SettingsStore, EmptyPathIsRefused) {
+// An empty path is refused: reads give defaults, writes write nothing; the same
+// for an id that has no name string.
+TEST(SettingsStore, EmptyPathAndNamelessIdsAreRefused) {
     const CurrentTime now = Now();
     EXPECT_EQ(GetIntSetting(314, QString(), now), 1);
     EXPECT_EQ(GetIntSetting(307, QString(), now), 2024);
@@ -341,6 +342,11 @@ TEST(SettingsStore, EmptyPathIsRefused) {
     EXPECT_EQ(PutStringSetting(kMainSectionId, 608, "x", QString()).status, IniFileStatus::NoPath);
     AppSettings s;
     EXPECT_EQ(SaveSettings(s, QString(), false, now).status, IniFileStatus::NoPath);
+    // An id without a name string is no key: nothing is written for it.
+    IniDocument doc;
+    PutIntSetting(doc, 5, 700, false, now);
+    PutStringSetting(doc, kMainSectionId, 700, "x");
+    EXPECT_TRUE(doc.IsEmpty());
     EXPECT_EQ(LoadSettings(s, QString(), QString(), now).status, IniFileStatus::NoPath);
     EXPECT_EQ(s.LeapBase, 1);
 }
