@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev liberfa-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
-  poppler-utils
+  poppler-utils python3
 )
 
 missing=()
