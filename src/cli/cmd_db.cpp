@@ -15,6 +15,11 @@
 #include "client_finder.h"
 #include "client_import_export.h"
 
+#include "calendar/current_time.h"
+#include "settings/program_paths.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -25,11 +30,44 @@ namespace zelk::cli {
 
 namespace {
 
+inline constexpr int kYearDisplayKey = 433; // "YearDisplay"
+
 // The settings a db command reads: UserNextId and YearDisplay from the settings
-// file of --data-dir; a changed UserNextId is written back at once.
-class DbSettings : public MemoryClientSettings {
+// file of the data folder (--data-dir, ZELK_DATA_DIR or the program's folder); a
+// changed UserNextId is written back at once. LastOpenUserFile stays in memory:
+// a script naming its databases does not change the desktop program's current file.
+class DbSettings : public ClientSettings {
   public:
-    explicit DbSettings(const std::string& dataDir) { (void)dataDir; }
+    explicit DbSettings(const std::string& dataDir)
+        : dataDir_(ResolveDataDirectory(QString::fromStdString(dataDir))),
+          settingsPath_(SettingsFilePath(dataDir_)),
+          nextId_(GetIntSetting(key::UserNextId, settingsPath_, now_)),
+          yearDisplay_(GetIntSetting(kYearDisplayKey, settingsPath_, now_)) {}
+
+    int32_t userNextId() const override { return nextId_; }
+    void setUserNextId(int32_t next) override {
+        if (next == nextId_) return;
+        nextId_ = next;
+        if (!PutIntSetting(next, key::UserNextId, settingsPath_, false, now_).ok())
+            writeFailed_ = true;
+    }
+    int yearDisplay() const override { return yearDisplay_; }
+    QString lastOpenUserFile() const override { return lastOpen_; }
+    void setLastOpenUserFile(const QString& path) override { lastOpen_ = path; }
+    QString programDirectory() const override { return dataDir_; }
+
+    // The next number could not be kept: later numbers may repeat.
+    bool writeFailed() const { return writeFailed_; }
+    const QString& settingsPath() const { return settingsPath_; }
+
+  private:
+    CurrentTime now_{};
+    QString dataDir_;
+    QString settingsPath_;
+    int32_t nextId_;
+    int yearDisplay_;
+    QString lastOpen_;
+    bool writeFailed_ = false;
 };
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -141,6 +179,7 @@ int ImportIntoDatabase(Args args) {
     if (!result.rejectedPath.isEmpty()) j.key("rejectedFile").str(U(result.rejectedPath));
     j.key("count").num(database.count());
     j.key("nextId").num(settings.userNextId());
+    if (settings.writeFailed()) j.key("settingsWriteFailed").str(U(settings.settingsPath()));
     AddNotices(j, result);
     j.endObject();
     std::cout << j.text() << "\n";
