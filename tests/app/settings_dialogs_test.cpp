@@ -10,6 +10,7 @@
 #include "app/settings_dlg_controls.h"
 #include "app/settings_dlg_print.h"
 #include "app/settings_dlg_star_display.h"
+#include "chart/chart_engine.h"
 #include "settings/four_hua_text.h"
 #include "settings/ini_document.h"
 #include "settings/settings_keys.h"
@@ -209,6 +210,35 @@ TEST_F(SettingsDialogs, ChartParametersRestoreDefaultsWritesAtOnceAndStaysOpen) 
     });
     EXPECT_EQ(stored(kHorseBase), 1) << "the defaults stay in the file";
     EXPECT_EQ(context.settings.HorseBase, 0) << "memory keeps its values for the run";
+}
+
+TEST_F(SettingsDialogs, ChartParametersRecomputeOpenChartsWithTheNewRule) {
+    context.clock = FixedClock({2026, 12, 9, 10, 30});
+    RefreshCurrentTime(context.now, context.clock);
+    BirthInput birth;
+    birth.sex = 1;
+    birth.solarYear = 1985; // 乙丑: by year, 天馬 stands in 亥
+    birth.solarMonth = 9;
+    birth.solarDay = 9;
+    birth.hourIndex = 7;
+    birth.clockHour = 14;
+    ChartRecord chart;
+    ASSERT_TRUE(LoadChartInputs(chart, birth, InputCommand::NewClient, context.env()).ok());
+    const auto horseAt = [&chart] {
+        for (int p = 0; p < 12; ++p)
+            if (chart.natalChart.groupB[p] & StarB::TianMa) return p;
+        return -1;
+    };
+    const int byMonth = horseAt();
+    hooks.refreshAllCharts = [&] {
+        ASSERT_TRUE(RecomputeAfterSettingsChange(chart, context.env()).ok());
+    };
+    EXPECT_TRUE(run(cmd::ChartParameters, [](QDialog* d) {
+        Click(d, sdlg::panbase::HorseByYear);
+        Click(d, sdlg::Ok);
+    }));
+    EXPECT_EQ(horseAt(), PositionOfBranch(11)) << "亥";
+    EXPECT_NE(horseAt(), byMonth);
 }
 
 // ---------------------------------------------------------------------------
