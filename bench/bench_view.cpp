@@ -58,8 +58,12 @@ void PaintAt1024(benchmark::State& state, int level) {
     }
 }
 
-void BM_PaintChartNatal1024(benchmark::State& state) { PaintAt1024(state, 0); }
-void BM_PaintChartFlowYear1024(benchmark::State& state) { PaintAt1024(state, 2); }
+void BM_PaintChartNatal1024(benchmark::State& state) {
+    PaintAt1024(state, 0);
+}
+void BM_PaintChartFlowYear1024(benchmark::State& state) {
+    PaintAt1024(state, 2);
+}
 
 void BM_ExportPng(benchmark::State& state) {
     BenchChart chart(0);

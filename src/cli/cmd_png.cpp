@@ -17,8 +17,8 @@ namespace {
 
 // Fonts need a GUI application; without a display it runs on the offscreen platform.
 void UseOffscreenWithoutDisplay() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
@@ -26,7 +26,8 @@ void UseOffscreenWithoutDisplay() {
 void SetClientName(ChartRecord& record, const QString& name) {
     record.name.fill(u'\0');
     const int units = std::min<int>(name.size(), static_cast<int>(record.name.size()) - 1);
-    for (int i = 0; i < units; ++i) record.name[i] = name[i].unicode();
+    for (int i = 0; i < units; ++i)
+        record.name[i] = name[i].unicode();
 }
 
 int RunPng(const Args& given) {
@@ -82,8 +83,9 @@ int RunPng(const Args& given) {
 
 } // namespace
 
-ZELK_CLI_COMMAND("png", "zelk-cli png -o FILE.png [--name NAME] --solar YYYY-MM-DD --hour H "
-                        "--sex M|F [the other options of zelk-cli chart]",
+ZELK_CLI_COMMAND("png",
+                 "zelk-cli png -o FILE.png [--name NAME] --solar YYYY-MM-DD --hour H "
+                 "--sex M|F [the other options of zelk-cli chart]",
                  RunPng);
 
 } // namespace zelk::cli

@@ -26,8 +26,8 @@ FlowPillarCache FlowPillarsOf(const ChartRecord& record) {
     cache.flowAge = record.flowLunarYear - record.lunarYear + 1;
     if (level < 3) return cache;
     const int hour = record.flowHour >= 0 && record.flowHour <= 12 ? record.flowHour : 0;
-    const auto pillars = FourPillarsLunar(record.flowSolarYear, record.flowSolarMonth,
-                                          record.flowSolarDay, hour);
+    const auto pillars =
+        FourPillarsLunar(record.flowSolarYear, record.flowSolarMonth, record.flowSolarDay, hour);
     if (!pillars) return cache;
     cache.monthStem = pillars->month() % 10;
     cache.monthBranch = pillars->month() % 12;
@@ -96,15 +96,13 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
     const int currentAge = now.lunar.year - r.lunarYear + 1;
     lines.push_back(Line(1, ViewText(175) + ClientName(r), on(s.NameDisplay),
                          ViewText(408) + QString::number(currentAge), on(s.CurAgeDisplay)));
-    lines.push_back(Line(2, ViewText(179) + ViewText(364 + Mod(r.yearBranch, 12)),
-                         on(s.AnimalDisplay),
-                         ViewText(176) + ViewText(r.stemParity ? 178 : 177) +
-                             ViewText(r.sex ? 133 : 132),
-                         on(s.SexDisplay)));
-    lines.push_back(Line(3,
-                         ViewText(180) + LongDate(s, r.solarYear, r.solarMonth, r.solarDay,
-                                                  r.clockHour, 5),
-                         on(s.WestDisplay)));
+    lines.push_back(
+        Line(2, ViewText(179) + ViewText(364 + Mod(r.yearBranch, 12)), on(s.AnimalDisplay),
+             ViewText(176) + ViewText(r.stemParity ? 178 : 177) + ViewText(r.sex ? 133 : 132),
+             on(s.SexDisplay)));
+    lines.push_back(
+        Line(3, ViewText(180) + LongDate(s, r.solarYear, r.solarMonth, r.solarDay, r.clockHour, 5),
+             on(s.WestDisplay)));
     lines.push_back(Line(4,
                          ViewText(181) + YearPillarOf(Mod(r.yearStem, 10), Mod(r.yearBranch, 12)) +
                              ViewText(171) +
@@ -117,10 +115,9 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
                              ViewText(172) + PillarLabel(bp[2]) + ViewText(173) +
                              PillarLabel(bp[3]) + ViewText(174),
                          printing ? s.EightWordDisplay != 0 : s.Words8Display != 0));
-    lines.push_back(Line(6, ViewText(190) + ViewText(234 + Mod(r.lifePalace, 12)),
-                         on(s.LifeHouseDisplay),
-                         ViewText(191) + ViewText(234 + Mod(r.bodyPalace, 12)),
-                         on(s.BodyHouseDisplay)));
+    lines.push_back(
+        Line(6, ViewText(190) + ViewText(234 + Mod(r.lifePalace, 12)), on(s.LifeHouseDisplay),
+             ViewText(191) + ViewText(234 + Mod(r.bodyPalace, 12)), on(s.BodyHouseDisplay)));
     lines.push_back(Line(7, ViewText(182) + ViewText(LifeMasterStringId(Mod(r.lifePalace, 12))),
                          on(s.LifeGodDisplay),
                          ViewText(183) + ViewText(BodyMasterStringId(Mod(r.yearBranch, 12))),
@@ -141,7 +138,8 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
         flowChang = ViewText(407) + ViewText(145 + kFlowChangBranch[pillars.yearStem % 10]);
     lines.push_back(Line(9, douJun, on(s.FlowGodDisplay), flowChang, on(s.FlowChungDisplay)));
 
-    const bool periodOn = s.FlowTimeDisplay != 0 && on(level >= 1 ? s.PanInfoDisplay : s.CurTimeDisplay);
+    const bool periodOn =
+        s.FlowTimeDisplay != 0 && on(level >= 1 ? s.PanInfoDisplay : s.CurTimeDisplay);
     QString first, second;
     if (level == 1) {
         const int a = r.decadeFirstAge[Mod(r.tenYearPalace, 12)];
@@ -156,9 +154,11 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
                 ShortDate(s, r.flowLunarYear, r.flowLunarMonth, r.flowLunarDay, depth);
         second = ViewText(420) + QString::number(pillars.flowAge) + QStringLiteral("  ") +
                  YearPillarOf(pillars.yearStem, pillars.yearBranch) + ViewText(171);
-        if (level >= 3) second += YearPillarOf(pillars.monthStem, pillars.monthBranch) + ViewText(172);
+        if (level >= 3)
+            second += YearPillarOf(pillars.monthStem, pillars.monthBranch) + ViewText(172);
         if (level >= 4) second += YearPillarOf(pillars.dayStem, pillars.dayBranch) + ViewText(173);
-        if (level >= 5) second += YearPillarOf(pillars.hourStem, pillars.hourBranch) + ViewText(174);
+        if (level >= 5)
+            second += YearPillarOf(pillars.hourStem, pillars.hourBranch) + ViewText(174);
     } else {
         first = ViewText(410) + LongDate(s, now.year, now.month, now.day, 0, 4);
         second = ViewText(409) +
@@ -169,13 +169,15 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
     lines.push_back(Line(11, second, periodOn));
 
     if (level >= 1 && s.FlowTimeDisplay && s.CurTimeDisplay) {
-        lines.push_back(Line(12, ViewText(446) + ViewText(180) +
-                                     ShortDate(s, now.year, now.month, now.day, 4) +
-                                     QStringLiteral("  ") + ViewText(181) +
-                                     ShortDate(s, now.lunar.year, now.lunar.month, now.lunar.day, 4),
+        lines.push_back(Line(12,
+                             ViewText(446) + ViewText(180) +
+                                 ShortDate(s, now.year, now.month, now.day, 4) +
+                                 QStringLiteral("  ") + ViewText(181) +
+                                 ShortDate(s, now.lunar.year, now.lunar.month, now.lunar.day, 4),
                              true));
     }
-    for (auto& line : lines) line.keepsRow = !printing;
+    for (auto& line : lines)
+        line.keepsRow = !printing;
     int footerNumber = 13;
     for (const auto& footer : footers) {
         if (footerNumber > 15) break;

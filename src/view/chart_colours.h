@@ -5,9 +5,9 @@
 
 namespace zelk::colours {
 
-inline const QColor kMargin{255, 255, 200};   // canvas around the chart square
-inline const QColor kFrame{0, 0, 188};        // the 2-unit frame around the square
-inline const QColor kLifeBack{255, 220, 220}; // 命
+inline const QColor kMargin{255, 255, 200};     // canvas around the chart square
+inline const QColor kFrame{0, 0, 188};          // the 2-unit frame around the square
+inline const QColor kLifeBack{255, 220, 220};   // 命
 inline const QColor kWealthBack{245, 220, 255}; // 財帛
 inline const QColor kTravelBack{255, 255, 180}; // 遷移
 inline const QColor kCareerBack{220, 255, 220}; // 官祿
@@ -30,22 +30,32 @@ inline const QColor kYearHeader{0, 0, 255};
 // The colour of transformation k (0 祿, 1 權, 2 科, 3 忌); black for anything else.
 inline QColor FourHua(int k) {
     switch (k) {
-    case 0: return kLu;
-    case 1: return kQuan;
-    case 2: return kKe;
-    case 3: return kJi;
-    default: return Qt::black;
+    case 0:
+        return kLu;
+    case 1:
+        return kQuan;
+    case 2:
+        return kKe;
+    case 3:
+        return kJi;
+    default:
+        return Qt::black;
     }
 }
 
 // Palace background by palace-name number: 命 1, 財帛 5, 遷移 7, 官祿 9; white otherwise.
 inline QColor PalaceBackground(int palaceName) {
     switch (palaceName) {
-    case 1: return kLifeBack;
-    case 5: return kWealthBack;
-    case 7: return kTravelBack;
-    case 9: return kCareerBack;
-    default: return Qt::white;
+    case 1:
+        return kLifeBack;
+    case 5:
+        return kWealthBack;
+    case 7:
+        return kTravelBack;
+    case 9:
+        return kCareerBack;
+    default:
+        return Qt::white;
     }
 }
 

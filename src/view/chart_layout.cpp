@@ -16,13 +16,16 @@ CanvasSize ComputeCanvas(int width, int height, bool printing) {
     return {w0, h0};
 }
 
-int ChartSideOf(int side) { return std::max(0, side) / 4 * 4 + 1; }
+int ChartSideOf(int side) {
+    return std::max(0, side) / 4 * 4 + 1;
+}
 
 namespace {
 void FillDerived(ChartLayout& layout) {
     layout.cell = (layout.chartSide - 1) / 4;
     layout.line = (layout.cell + 6) / 11;
-    for (int i = 0; i < 8; ++i) layout.buttonTop[i] = layout.chartTop + 54 * i;
+    for (int i = 0; i < 8; ++i)
+        layout.buttonTop[i] = layout.chartTop + 54 * i;
 }
 } // namespace
 
@@ -109,19 +112,32 @@ QPoint PalaceAnchor(const ChartLayout& layout, int palace) {
     const int c15 = c * 3 / 2;
     const int c25 = c * 5 / 2;
     switch (palace) {
-    case 0: return {c, 3 * c};      // 寅
-    case 1: return {c, c25};        // 卯
-    case 2: return {c, c15};        // 辰
-    case 3: return {c, c};          // 巳
-    case 4: return {c15, c};        // 午
-    case 5: return {c25, c};        // 未
-    case 6: return {3 * c, c};      // 申
-    case 7: return {3 * c, c15};    // 酉
-    case 8: return {3 * c, c25};    // 戌
-    case 9: return {3 * c, 3 * c};  // 亥
-    case 10: return {c25, 3 * c};   // 子
-    case 11: return {c15, 3 * c};   // 丑
-    default: return {2 * c, 2 * c};
+    case 0:
+        return {c, 3 * c}; // 寅
+    case 1:
+        return {c, c25}; // 卯
+    case 2:
+        return {c, c15}; // 辰
+    case 3:
+        return {c, c}; // 巳
+    case 4:
+        return {c15, c}; // 午
+    case 5:
+        return {c25, c}; // 未
+    case 6:
+        return {3 * c, c}; // 申
+    case 7:
+        return {3 * c, c15}; // 酉
+    case 8:
+        return {3 * c, c25}; // 戌
+    case 9:
+        return {3 * c, 3 * c}; // 亥
+    case 10:
+        return {c25, 3 * c}; // 子
+    case 11:
+        return {c15, 3 * c}; // 丑
+    default:
+        return {2 * c, 2 * c};
     }
 }
 

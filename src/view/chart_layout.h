@@ -78,10 +78,10 @@ QPoint PalaceAnchor(const ChartLayout& layout, int palace);
 
 // Character heights (pixel sizes) of the four chart fonts for a chart side.
 struct ChartFontHeights {
-    int palace = 0;  // star names, brightness, marks, palace labels
-    int centre = 0;  // the centre block
-    int ages = 0;    // ten-year ages and the period line
-    int small = 0;   // the eight minor-period ages
+    int palace = 0; // star names, brightness, marks, palace labels
+    int centre = 0; // the centre block
+    int ages = 0;   // ten-year ages and the period line
+    int small = 0;  // the eight minor-period ages
 };
 ChartFontHeights FontHeightsForSide(int chartSide);
 

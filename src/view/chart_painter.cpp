@@ -72,7 +72,8 @@ ChartPaintResult ChartPainter::paint() {
     paintGrid();
     p_.setFont(centreFont_);
     paintCentreBlock();
-    for (int palace = 0; palace < 12; ++palace) paintPalace(palace);
+    for (int palace = 0; palace < 12; ++palace)
+        paintPalace(palace);
     if (settings_.HuaOut) paintOppositeMarks();
     if (settings_.LifeLine) paintLifeLines();
     p_.restore();
@@ -160,7 +161,8 @@ void ChartPainter::paintStem(int palace, const QRect& rect) {
             }
         }
     }
-    if (stem >= 0 && stem <= 9) drawText(rect, Qt::AlignRight | Qt::AlignBottom, ViewText(135 + stem), colour);
+    if (stem >= 0 && stem <= 9)
+        drawText(rect, Qt::AlignRight | Qt::AlignBottom, ViewText(135 + stem), colour);
 }
 
 void ChartPainter::paintPalaceElement(int palace, const QRect& rect) {
@@ -178,19 +180,19 @@ void ChartPainter::paintPeriodLine(int palace, const QRect& rect) {
     const int l = layout_.line;
     const int centre = rect.x() + rect.width() / 2;
     result_.periodLines[palace] = QRect(centre - 3 * l, rect.bottom() + 1 - l, 6 * l, l);
-    const auto runs =
-        PeriodLineRuns(record_, settings_, block_, palace, level_, printing_);
+    const auto runs = PeriodLineRuns(record_, settings_, block_, palace, level_, printing_);
     for (const auto& run : runs) {
-        const QFont& font = run.font == PeriodRun::SmallFont ? smallFont_
+        const QFont& font = run.font == PeriodRun::SmallFont                 ? smallFont_
                             : run.font == PeriodRun::AgesFont && level_ <= 1 ? agesFont_
-                                                                              : palaceFont_;
+                                                                             : palaceFont_;
         p_.setFont(font);
         const QFontMetrics metrics(font);
         QRect r = rect;
         if (run.row == PeriodRun::RaisedRow) r.setBottom(r.bottom() - (l - l / 8));
         if (run.align == PeriodRun::CentredNarrowRight) r.setRight(r.right() - l);
         int width = 0;
-        for (const auto& s : run.segments) width += metrics.horizontalAdvance(s.text);
+        for (const auto& s : run.segments)
+            width += metrics.horizontalAdvance(s.text);
         int x = run.align == PeriodRun::LeftIndented ? r.x() + 10 : r.x() + (r.width() - width) / 2;
         const int top = r.bottom() + 1 - metrics.height();
         for (const auto& s : run.segments) {
@@ -232,9 +234,9 @@ void PaintCanvasBackground(QPainter& painter, const ChartLayout& layout) {
     const QRect square(layout.chartLeft, layout.chartTop, layout.chartSide, layout.chartSide);
     // Four margins around the square, then the frame as four 2-unit bars just outside it.
     painter.fillRect(QRect(0, 0, canvas.width(), square.top()), colours::kMargin);
-    painter.fillRect(QRect(0, square.bottom() + 1, canvas.width(),
-                           canvas.height() - square.bottom() - 1),
-                     colours::kMargin);
+    painter.fillRect(
+        QRect(0, square.bottom() + 1, canvas.width(), canvas.height() - square.bottom() - 1),
+        colours::kMargin);
     painter.fillRect(QRect(0, square.top(), square.left(), square.height()), colours::kMargin);
     painter.fillRect(QRect(square.right() + 1, square.top(), canvas.width() - square.right() - 1,
                            square.height()),

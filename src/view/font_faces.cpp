@@ -8,10 +8,10 @@ namespace zelk {
 
 void InstallFontSubstitutions() {
     // The TW faces first: their glyphs are the traditional forms the chart is written in.
-    QFont::insertSubstitutions(kFaceMing, QStringList{QStringLiteral("AR PL UMing TW"),
-                                           QStringLiteral("AR PL UMing HK")});
-    QFont::insertSubstitutions(kFaceKai, QStringList{QStringLiteral("AR PL UKai TW"),
-                                          QStringLiteral("AR PL UKai HK")});
+    QFont::insertSubstitutions(
+        kFaceMing, QStringList{QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK")});
+    QFont::insertSubstitutions(
+        kFaceKai, QStringList{QStringLiteral("AR PL UKai TW"), QStringLiteral("AR PL UKai HK")});
     QFont::insertSubstitutions(kFaceArial, QStringList{QStringLiteral("Liberation Sans")});
 }
 

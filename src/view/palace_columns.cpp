@@ -21,9 +21,13 @@ struct HuaLayer {
     bool addsToBlock = false; // single-stem modes record the marks in the block
 };
 
-constexpr uint32_t MarkBit(int k) { return 1u << (6 - k); }
+constexpr uint32_t MarkBit(int k) {
+    return 1u << (6 - k);
+}
 
-bool ValidStem(int stem) { return stem >= 0 && stem <= 9; }
+bool ValidStem(int stem) {
+    return stem >= 0 && stem <= 9;
+}
 
 // The 大耗 of the 歲前 names by year branch 子 .. 亥 (a branch).
 constexpr int kGreatWasteBranch[12] = {7, 6, 9, 8, 11, 10, 1, 0, 3, 2, 5, 4};
@@ -37,8 +41,7 @@ void ChartPainter::paintStarName(const QString& name, const QRect& columnRect,
     const QRect first(columnRect.x(), columnRect.y(), l, l);
     drawText(first, Qt::AlignRight | Qt::AlignVCenter, name.left(1), colour);
     if (name.size() > 1)
-        drawText(first.translated(0, l), Qt::AlignRight | Qt::AlignVCenter, name.mid(1, 1),
-                 colour);
+        drawText(first.translated(0, l), Qt::AlignRight | Qt::AlignVCenter, name.mid(1, 1), colour);
 }
 
 void ChartPainter::paintNumericGrade(uint8_t grade, const QRect& box) {
@@ -73,7 +76,9 @@ void ChartPainter::paintMark(int k, int style, const QColor& layer, const QRect&
     p_.setBrush(Qt::NoBrush);
     const QRect frame = box.adjusted(0, 0, -1, -1);
     switch (style) {
-    case kPlain: drawText(box, Qt::AlignCenter, letter, hua); return;
+    case kPlain:
+        drawText(box, Qt::AlignCenter, letter, hua);
+        return;
     case kCircle:
         p_.setPen(QPen(ink(layer), 1));
         p_.drawEllipse(frame);
@@ -96,7 +101,8 @@ void ChartPainter::paintMark(int k, int style, const QColor& layer, const QRect&
             drawText(box, Qt::AlignCenter, letter, Qt::white);
         }
         return;
-    default: break;
+    default:
+        break;
     }
     drawText(box, Qt::AlignCenter, letter, layer);
 }
@@ -106,19 +112,24 @@ namespace {
 std::vector<HuaLayer> HuaLayers(const ChartRecord& record, const AppSettings& settings,
                                 const FlowPillarCache& pillars, int level) {
     const int tenYearStem = record.natalChart.stemAt(record.tenYearPalace);
-    auto single = [](int stem) {
-        return std::vector<HuaLayer>{{stem, kPlain, QColor(), true}};
-    };
+    auto single = [](int stem) { return std::vector<HuaLayer>{{stem, kPlain, QColor(), true}}; };
     switch (settings.YearHuaBase) {
-    case 0: return single(record.yearStem);
+    case 0:
+        return single(record.yearStem);
     case 1:
         switch (level) {
-        case 0: return single(record.yearStem);
-        case 1: return single(tenYearStem);
-        case 2: return single(pillars.yearStem);
-        case 3: return single(pillars.monthStem);
-        case 4: return single(pillars.dayStem);
-        default: return single(pillars.hourStem);
+        case 0:
+            return single(record.yearStem);
+        case 1:
+            return single(tenYearStem);
+        case 2:
+            return single(pillars.yearStem);
+        case 3:
+            return single(pillars.monthStem);
+        case 4:
+            return single(pillars.dayStem);
+        default:
+            return single(pillars.hourStem);
         }
     case 3: {
         std::vector<HuaLayer> layers{{record.yearStem, kCircle, colours::kRedMark, false}};
@@ -134,8 +145,7 @@ std::vector<HuaLayer> HuaLayers(const ChartRecord& record, const AppSettings& se
 
 } // namespace
 
-void ChartPainter::paintFourHuaMarks(int palace, uint32_t bit, const QRect& col,
-                                     int& nextLine) {
+void ChartPainter::paintFourHuaMarks(int palace, uint32_t bit, const QRect& col, int& nextLine) {
     const int l = layout_.line;
     const auto& table = FourHuaTableInForce(settings_);
     for (const auto& layer : HuaLayers(record_, settings_, result_.pillars, level_)) {
@@ -152,7 +162,8 @@ void ChartPainter::paintFourHuaMarks(int palace, uint32_t bit, const QRect& col,
         if (!ValidStem(own)) return;
         for (int k = 0; k < 4; ++k) {
             if (!(settings_.AStarMask & MarkBit(k)) || !(table[own][k] & bit)) continue;
-            paintMark(k, kFilled, colours::FourHua(k), QRect(col.x(), col.y() + nextLine * l, l, l));
+            paintMark(k, kFilled, colours::FourHua(k),
+                      QRect(col.x(), col.y() + nextLine * l, l, l));
             ++nextLine;
         }
     }
@@ -207,7 +218,9 @@ int ChartPainter::paintFirstGradeStars(int palace, const QRect& rect) {
 
 void ChartPainter::paintLeftColumns(int palace, const QRect& rect) {
     const int suaNames = settings_.SuaStarNameType;
-    auto ring = [&](int kind, int index) { return ViewText(RingMemberName(kind, index, suaNames)); };
+    auto ring = [&](int kind, int index) {
+        return ViewText(RingMemberName(kind, index, suaNames));
+    };
     if (settings_.DOCTORSTAR)
         paintStarName(ring(kRingDoctor, block_.doctorRing[palace]), leftColumn(rect, 0, 0),
                       Qt::black);
@@ -225,8 +238,10 @@ void ChartPainter::paintLeftColumns(int palace, const QRect& rect) {
     }
     const uint32_t flags = block_.groupC[palace];
     int next = 2;
-    if (flags & StarC::LaiYin) paintStarName(ViewText(578), leftColumn(rect, next++, 3), colours::kRedMark);
-    if (flags & StarC::YeZhang) paintStarName(ViewText(579), leftColumn(rect, next, 3), colours::kRedMark);
+    if (flags & StarC::LaiYin)
+        paintStarName(ViewText(578), leftColumn(rect, next++, 3), colours::kRedMark);
+    if (flags & StarC::YeZhang)
+        paintStarName(ViewText(579), leftColumn(rect, next, 3), colours::kRedMark);
     if (settings_.Star7Display && state_.dipperToggleOn && !printing_)
         paintStarName(ViewText(LifeMasterStringId(palace)), leftColumn(rect, 5, 3),
                       colours::kRedMark);
@@ -282,7 +297,9 @@ void ChartPainter::paintSecondGradeRow(int palace, const QRect& rect) {
         int id = 589;
         const int hour = record_.placementHour == 12 ? 0 : record_.placementHour;
         switch (settings_.GodBase) {
-        case 2: douJun = PositionOfBranch(record_.douJunBranch); break;
+        case 2:
+            douJun = PositionOfBranch(record_.douJunBranch);
+            break;
         case 1:
             // The flow year's 斗君 counted as a branch (b + h - m + 1), as a position.
             douJun = Mod(result_.pillars.yearBranch + hour - record_.lunarMonth - 1, 12);

@@ -7,7 +7,8 @@ namespace zelk {
 
 QString PeriodRun::text() const {
     QString out;
-    for (const auto& s : segments) out += s.text;
+    for (const auto& s : segments)
+        out += s.text;
     return out;
 }
 
@@ -44,7 +45,9 @@ PeriodRun Run(PeriodRun::Font font, PeriodRun::Row row, PeriodRun::Align align) 
     return run;
 }
 
-QString AgeRange(int start) { return QString::asprintf("%3d -- %3d", start, start + 9); }
+QString AgeRange(int start) {
+    return QString::asprintf("%3d -- %3d", start, start + 9);
+}
 
 // The eight minor-period ages of a palace, or the first one alone when the
 // stacked transformation display takes the room.
@@ -60,14 +63,14 @@ void AddMinorAges(std::vector<PeriodRun>& runs, const ChartRecord& record,
     }
     if (!printing && !settings.SmallDisplay) return;
     auto run = Run(PeriodRun::SmallFont, PeriodRun::RaisedRow, PeriodRun::Centred);
-    run.segments.push_back({QString::asprintf("%2d %2d %2d %2d %2d %2d %2d %2d", first,
-                                              first + 12, first + 24, first + 36, first + 48,
-                                              first + 60, first + 72, first + 84)});
+    run.segments.push_back(
+        {QString::asprintf("%2d %2d %2d %2d %2d %2d %2d %2d", first, first + 12, first + 24,
+                           first + 36, first + 48, first + 60, first + 72, first + 84)});
     runs.push_back(run);
 }
 
-void AddDecade(std::vector<PeriodRun>& runs, const ChartRecord& record,
-               const AppSettings& settings, int palace, int level, bool printing) {
+void AddDecade(std::vector<PeriodRun>& runs, const ChartRecord& record, const AppSettings& settings,
+               int palace, int level, bool printing) {
     if (!printing && !settings.TenYearDisplay) return;
     auto run = Run(PeriodRun::AgesFont, PeriodRun::BottomRow, PeriodRun::Centred);
     const QString range = AgeRange(record.decadeFirstAge[palace]);
@@ -104,8 +107,8 @@ void AddFlowYear(std::vector<PeriodRun>& runs, const ChartRecord& record,
     runs.push_back(run);
 }
 
-void AddFlowMonth(std::vector<PeriodRun>& runs, const ChartRecord& record,
-                  const ChartBlock& block, int palace) {
+void AddFlowMonth(std::vector<PeriodRun>& runs, const ChartRecord& record, const ChartBlock& block,
+                  int palace) {
     const int month = Mod(palace - record.flowDouJun, 12) + 1;
     auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::Centred);
     const QString text = QString::asprintf("%2d", month);
@@ -116,11 +119,11 @@ void AddFlowMonth(std::vector<PeriodRun>& runs, const ChartRecord& record,
     runs.push_back(run);
 }
 
-void AddFlowDay(std::vector<PeriodRun>& runs, const ChartRecord& record,
-                const ChartBlock& block, int palace) {
+void AddFlowDay(std::vector<PeriodRun>& runs, const ChartRecord& record, const ChartBlock& block,
+                int palace) {
     const int d = Mod(palace - record.flowMonthLifePalace, 12);
-    const int length = LunarMonthLength(record.flowLunarYear, record.flowLunarMonth,
-                                        record.flowIsLeap != 0);
+    const int length =
+        LunarMonthLength(record.flowLunarYear, record.flowLunarMonth, record.flowIsLeap != 0);
     auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::Centred);
     if (block.nameAt(palace) == 1) run.segments.push_back({ViewText(430), true});
     bool firstDay = true;
@@ -137,8 +140,8 @@ void AddFlowDay(std::vector<PeriodRun>& runs, const ChartRecord& record,
     runs.push_back(run);
 }
 
-void AddFlowHour(std::vector<PeriodRun>& runs, const ChartRecord& record,
-                 const ChartBlock& block, int palace) {
+void AddFlowHour(std::vector<PeriodRun>& runs, const ChartRecord& record, const ChartBlock& block,
+                 int palace) {
     // Hour 0 (子) stands in the palace the 流時 命宮 steps back to.
     const int hourBase = Mod(record.flowHourPalace - record.flowHour, 12);
     const int hour = Mod(palace - hourBase, 12);
@@ -179,12 +182,23 @@ std::vector<PeriodRun> PeriodLineRuns(const ChartRecord& record, const AppSettin
         AddDecade(runs, record, settings, palace, level, printing);
         AddMinorAges(runs, record, settings, palace, printing);
         break;
-    case 2: AddFlowYear(runs, record, settings, block, palace); break;
-    case 3: AddFlowMonth(runs, record, block, palace); break;
-    case 4: AddFlowDay(runs, record, block, palace); break;
-    case 5: AddFlowHour(runs, record, block, palace); break;
-    case 6: AddFlowMinute(runs, record, palace); break;
-    default: break;
+    case 2:
+        AddFlowYear(runs, record, settings, block, palace);
+        break;
+    case 3:
+        AddFlowMonth(runs, record, block, palace);
+        break;
+    case 4:
+        AddFlowDay(runs, record, block, palace);
+        break;
+    case 5:
+        AddFlowHour(runs, record, block, palace);
+        break;
+    case 6:
+        AddFlowMinute(runs, record, palace);
+        break;
+    default:
+        break;
     }
     return runs;
 }

@@ -133,8 +133,7 @@ void FlowYearTable(SidePanelTable& t, const ChartRecord& r, const AppSettings& s
                          {weekday, 2},
                          {pillar, 4},
                          {ViewText(months.lengths[i] >= 30 ? 536 : 537), 2}};
-            if (year == now.lunar.year && month == now.lunar.month &&
-                leap == (now.lunar.leap != 0))
+            if (year == now.lunar.year && month == now.lunar.month && leap == (now.lunar.leap != 0))
                 row.fill = colours::kCurrentRow;
             t.rows.push_back(row);
         }
@@ -177,8 +176,7 @@ void FlowMonthTable(SidePanelTable& t, const ChartRecord& r, const AppSettings& 
     const int days = LunarMonthLength(r.flowLunarYear, r.flowLunarMonth, leap);
     t.rows.push_back(Header(MonthHeader(r, s)));
     const bool currentMonth = now.lunar.year == r.flowLunarYear &&
-                              now.lunar.month == r.flowLunarMonth &&
-                              (now.lunar.leap != 0) == leap;
+                              now.lunar.month == r.flowLunarMonth && (now.lunar.leap != 0) == leap;
     for (int day = 1; day <= days; ++day) {
         LunarDate lunar{r.flowLunarYear, r.flowLunarMonth, static_cast<int16_t>(day), leap ? 1 : 0};
         SidePanelRow row = DayRow(lunar, terms);
@@ -205,10 +203,13 @@ void FlowHourTable(SidePanelTable& t, const ChartRecord& r, const AppSettings& s
         for (int hour = 0; hour < 12; ++hour) {
             SidePanelRow row;
             QString pillar;
-            if (solar) pillar = PillarOfDay(solar->year, solar->month, solar->day, 3, hour) + ViewText(174);
+            if (solar)
+                pillar =
+                    PillarOfDay(solar->year, solar->month, solar->day, 3, hour) + ViewText(174);
             const int from = hour == 0 ? 23 : 2 * hour - 1;
-            row.cells = {{pillar, 6},
-                         {QString::asprintf("%02d:%02d ~ %02d:%02d", from, 0, 2 * hour + 1, 0), 11}};
+            row.cells = {
+                {pillar, 6},
+                {QString::asprintf("%02d:%02d ~ %02d:%02d", from, 0, 2 * hour + 1, 0), 11}};
             if (d == 0 && hour == Mod(r.flowHour, 12)) row.fill = colours::kCurrentRow;
             t.rows.push_back(row);
         }
@@ -222,14 +223,25 @@ SidePanelTable SidePanelTableFor(const ChartRecord& record, const AppSettings& s
                                  const CurrentTime& now, const SolarTermTable* terms) {
     SidePanelTable table;
     switch (record.shownLevel) {
-    case 0: NatalTable(table, record, settings, now); break;
-    case 1: TenYearTable(table, record, now); break;
-    case 2: FlowYearTable(table, record, settings, now); break;
+    case 0:
+        NatalTable(table, record, settings, now);
+        break;
+    case 1:
+        TenYearTable(table, record, now);
+        break;
+    case 2:
+        FlowYearTable(table, record, settings, now);
+        break;
     case 3:
-    case 4: FlowMonthTable(table, record, settings, now, terms, record.shownLevel); break;
+    case 4:
+        FlowMonthTable(table, record, settings, now, terms, record.shownLevel);
+        break;
     case 5:
-    case 6: FlowHourTable(table, record, settings, terms); break;
-    default: break;
+    case 6:
+        FlowHourTable(table, record, settings, terms);
+        break;
+    default:
+        break;
     }
     return table;
 }

@@ -26,9 +26,9 @@ struct SidePanelCell {
 
 struct SidePanelRow {
     std::vector<SidePanelCell> cells;
-    QColor fill;          // invalid: white
+    QColor fill; // invalid: white
     QColor ink = Qt::black;
-    bool header = false;  // one cell across the whole row
+    bool header = false; // one cell across the whole row
 };
 
 struct SidePanelTable {

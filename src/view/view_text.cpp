@@ -4,7 +4,9 @@
 
 namespace zelk {
 
-QString ViewText(int stringId) { return stringId > 0 ? LoadResString(stringId) : QString(); }
+QString ViewText(int stringId) {
+    return stringId > 0 ? LoadResString(stringId) : QString();
+}
 
 QString ViewListItem(int stringId, int index) {
     if (index < 0) return {};

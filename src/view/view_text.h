@@ -14,6 +14,8 @@ QString ViewText(int stringId);
 QString ViewText(const ResText& text);
 // Item `index` of the quoted-list string `stringId`; empty when it has no such item.
 QString ViewListItem(int stringId, int index);
-inline QString Utf8(const std::string& s) { return QString::fromStdString(s); }
+inline QString Utf8(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace zelk

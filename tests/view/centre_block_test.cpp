@@ -25,12 +25,11 @@ std::vector<CentreLine> Lines(const ChartFixture& f, bool printing,
 }
 
 void AllPrintKeysOff(AppSettings& s) {
-    for (int32_t* key : {&s.NameDisplay, &s.CurAgeDisplay, &s.AnimalDisplay, &s.SexDisplay,
-                         &s.WestDisplay, &s.EastDisplay, &s.EightWordDisplay,
-                         &s.LifeHouseDisplay, &s.BodyHouseDisplay, &s.LifeGodDisplay,
-                         &s.BodyGodDisplay, &s.PanGodDisplay, &s.FlowGodDisplay,
-                         &s.FlowChungDisplay, &s.FiveDisplay, &s.CurTimeDisplay,
-                         &s.PanInfoDisplay})
+    for (int32_t* key :
+         {&s.NameDisplay, &s.CurAgeDisplay, &s.AnimalDisplay, &s.SexDisplay, &s.WestDisplay,
+          &s.EastDisplay, &s.EightWordDisplay, &s.LifeHouseDisplay, &s.BodyHouseDisplay,
+          &s.LifeGodDisplay, &s.BodyGodDisplay, &s.PanGodDisplay, &s.FlowGodDisplay,
+          &s.FlowChungDisplay, &s.FiveDisplay, &s.CurTimeDisplay, &s.PanInfoDisplay})
         *key = 0;
 }
 
@@ -126,9 +125,10 @@ TEST(CentreBlock, LeapMonthBirthShowsTheLeapSign) {
     ChartFixture f;
     EXPECT_FALSE(LineNumber(Lines(f, false), 4)->left.contains(LoadResString(363)));
     f.record.isLeapMonth = 1;
-    EXPECT_TRUE(LineNumber(Lines(f, false), 4)->left.contains(
-        LoadResString(181) + QStringLiteral("庚申") + LoadResString(171) + LoadResString(363) +
-        QStringLiteral("  ")));
+    EXPECT_TRUE(LineNumber(Lines(f, false), 4)
+                    ->left.contains(LoadResString(181) + QStringLiteral("庚申") +
+                                    LoadResString(171) + LoadResString(363) +
+                                    QStringLiteral("  ")));
 }
 
 TEST(CentreBlock, FlowYearDouJunAtTheNatalLevelUsesThisYear) {
@@ -160,8 +160,8 @@ TEST(CentreBlock, PeriodInformationOfEachLevel) {
                   LoadResString(181) +
                   QString::asprintf("2026/%d/%d", f.now.lunar.month, f.now.lunar.day));
     // 虛歲 and the pillars down to the day.
-    EXPECT_TRUE(LineNumber(lines, 11)->left.startsWith(LoadResString(420) +
-                                                       QStringLiteral("47  丙午年")));
+    EXPECT_TRUE(
+        LineNumber(lines, 11)->left.startsWith(LoadResString(420) + QStringLiteral("47  丙午年")));
     EXPECT_TRUE(LineNumber(lines, 11)->left.endsWith(LoadResString(173)));
 }
 

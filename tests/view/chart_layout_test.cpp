@@ -69,7 +69,8 @@ TEST(PlaceChart, ChartSideIsAlwaysOneModuloFour) {
 
 TEST(PlaceChart, ButtonTopsAreEvery54Units) {
     const ChartLayout layout = PlaceChart({1377, 918});
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(layout.buttonTop[i], layout.chartTop + 54 * i);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(layout.buttonTop[i], layout.chartTop + 54 * i);
 }
 
 TEST(LayoutForSide, APictureOf1024HasCell255AndLine23) {

@@ -47,12 +47,14 @@ std::vector<RecordedText> TextsInPalace(const RecordingPaintDevice& device, int 
 // A chart with one first-grade star set (紫微 in palace 0, or `stars` there) and a
 // user four-transformation table whose every stem turns 紫微 into 化祿.
 void KeepOnlyStars(ChartBlock& block, uint32_t stars) {
-    for (int p = 0; p < 12; ++p) block.groupA[p] = 0;
+    for (int p = 0; p < 12; ++p)
+        block.groupA[p] = 0;
     block.groupA[0] = stars;
 }
 void EveryStemTurnsZiWeiToLu(AppSettings& settings) {
     settings.FourHuaType = 3;
-    for (auto& row : settings.UserFourHuaTable) row = {StarA::ZiWei, 0, 0, 0};
+    for (auto& row : settings.UserFourHuaTable)
+        row = {StarA::ZiWei, 0, 0, 0};
 }
 
 TEST(ChartPaint, EveryPalaceHasItsBranchAndItsRedName) {
@@ -209,17 +211,15 @@ TEST(ChartPaint, FlyingStemColoursTheNamesItReaches) {
     ASSERT_EQ(zi.size(), 1u);
     EXPECT_EQ(zi[0].pen, QColor(Qt::white));
     const QRect name = rec->result.starNames[0].at(0).rect;
-    const bool filled = std::any_of(rec->device.rects().begin(), rec->device.rects().end(),
-                                    [&](const auto& r) {
-                                        return r.brush == colours::kLu &&
-                                               r.rect.contains(QRectF(name).center());
-                                    });
+    const bool filled =
+        std::any_of(rec->device.rects().begin(), rec->device.rects().end(), [&](const auto& r) {
+            return r.brush == colours::kLu && r.rect.contains(QRectF(name).center());
+        });
     EXPECT_TRUE(filled);
     // Printing never shows the selection display.
     state.printing = true;
     auto printed = Record(f, state);
-    EXPECT_EQ(TextsInPalace(printed->device, 0, QStringLiteral("紫")).at(0).pen,
-              QColor(Qt::black));
+    EXPECT_EQ(TextsInPalace(printed->device, 0, QStringLiteral("紫")).at(0).pen, QColor(Qt::black));
 }
 
 TEST(ChartPaint, MonochromePrintingDrawsEverythingInBlack) {

@@ -23,7 +23,8 @@ using test::ChartFixture;
 QColor DominantColour(const QImage& image, const QRect& rect) {
     std::map<QRgb, int> counts;
     for (int y = rect.top(); y <= rect.bottom(); y += 2)
-        for (int x = rect.left(); x <= rect.right(); x += 2) ++counts[image.pixel(x, y) | 0xFF000000u];
+        for (int x = rect.left(); x <= rect.right(); x += 2)
+            ++counts[image.pixel(x, y) | 0xFF000000u];
     QRgb best = 0;
     int most = -1;
     for (const auto& [rgb, n] : counts)
@@ -58,10 +59,10 @@ TEST(ChartPixels, TriadPalacesHaveTheirBackgrounds) {
 TEST(ChartPixels, GridLinesAndTheUntouchedOuterPixels) {
     ChartFixture f;
     f.settings.LifeLine = 0;
-    const QImage image = test::PaintToImage(f, 801); // cell 200
+    const QImage image = test::PaintToImage(f, 801);                // cell 200
     EXPECT_EQ(image.pixelColor(200, 600 + 100), QColor(Qt::black)); // x = c in the bottom row
-    EXPECT_EQ(image.pixelColor(2, 200), QColor(Qt::black));          // y = c across
-    EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::black));         // x = 2c in row 0
+    EXPECT_EQ(image.pixelColor(2, 200), QColor(Qt::black));         // y = c across
+    EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::black));       // x = 2c in row 0
     // The centre block is undivided: no line at x = 2c or y = 2c inside it.
     EXPECT_NE(image.pixelColor(400, 230), QColor(Qt::black));
     EXPECT_NE(image.pixelColor(210, 400), QColor(Qt::black));
@@ -149,8 +150,7 @@ TEST(PngExport, A1024PictureWithABlackBorder) {
     EXPECT_EQ(image.pixelColor(1022, 1022), QColor(Qt::white));
     // Screen mode: the logo strip is there, the 命 palace coloured.
     const int life = PalaceNamed(f.record.periodChart, 1);
-    EXPECT_EQ(DominantColour(image, PalaceTextRect(LayoutForSide(1024), life)),
-              colours::kLifeBack);
+    EXPECT_EQ(DominantColour(image, PalaceTextRect(LayoutForSide(1024), life)), colours::kLifeBack);
 }
 
 TEST(PngExport, PathsAndFailures) {

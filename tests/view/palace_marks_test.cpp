@@ -38,7 +38,8 @@ std::unique_ptr<Recorded> Record(const ChartFixture& f, ChartViewState state = {
 std::vector<RecordedText> InPalace(const RecordingPaintDevice& device, int palace,
                                    const QString& text) {
     std::vector<RecordedText> out;
-    for (const auto& t : device.textsIn(QRectF(PalaceTextRect(kLayout, palace)).adjusted(0, 0, 0, 1)))
+    for (const auto& t :
+         device.textsIn(QRectF(PalaceTextRect(kLayout, palace)).adjusted(0, 0, 0, 1)))
         if (t.text == text) out.push_back(t);
     return out;
 }
@@ -46,7 +47,8 @@ std::vector<RecordedText> InPalace(const RecordingPaintDevice& device, int palac
 // Stem s turns star number s (紫微 .. 巨門) into 化祿, so the marked star names the stem.
 void StemNamesItsStar(AppSettings& settings) {
     settings.FourHuaType = 3;
-    for (int s = 0; s < 10; ++s) settings.UserFourHuaTable[s] = {FourHuaStarMask(s), 0, 0, 0};
+    for (int s = 0; s < 10; ++s)
+        settings.UserFourHuaTable[s] = {FourHuaStarMask(s), 0, 0, 0};
     settings.SelfHua = 0;
     settings.HuaOut = 0;
 }
@@ -54,7 +56,8 @@ void StemNamesItsStar(AppSettings& settings) {
 // The stem whose 化祿 is drawn in palace 0, which holds stars 0 .. 9.
 int StemShownAsLu(ChartFixture& f) {
     ChartBlock block = f.record.shownLevel == 0 ? f.record.natalChart : f.record.periodChart;
-    for (auto& word : block.groupA) word = 0;
+    for (auto& word : block.groupA)
+        word = 0;
     block.groupA[0] = 0xFFC00000u; // stars 0-9
     ChartViewState state;
     state.block = &block;
@@ -113,7 +116,8 @@ TEST(SpecialColumns, DouJunMarkAtFlowLevelsOnly) {
     const int small = PositionOfBranch(f.record.douJunBranch);
     EXPECT_EQ(InPalace(rec->device, small, QStringLiteral("君")).size(), 1u);
     size_t marks = 0;
-    for (int p = 0; p < 12; ++p) marks += InPalace(rec->device, p, QStringLiteral("君")).size();
+    for (int p = 0; p < 12; ++p)
+        marks += InPalace(rec->device, p, QStringLiteral("君")).size();
     EXPECT_EQ(marks, 1u);
 }
 
@@ -159,9 +163,11 @@ TEST(SpecialColumns, CauseKarmaAndTheSevenStars) {
 TEST(OppositeMarks, StandInsideTheCentreBlockNextToThePalace) {
     ChartFixture f;
     f.settings.FourHuaType = 3;
-    for (auto& row : f.settings.UserFourHuaTable) row = {0, 0, 0, StarA::ZiWei};
+    for (auto& row : f.settings.UserFourHuaTable)
+        row = {0, 0, 0, StarA::ZiWei};
     ChartBlock block = f.record.natalChart;
-    for (auto& word : block.groupA) word = 0;
+    for (auto& word : block.groupA)
+        word = 0;
     block.groupA[6] = StarA::ZiWei; // 申: its opposite palace is 寅
     ChartViewState state;
     state.block = &block;
@@ -170,7 +176,8 @@ TEST(OppositeMarks, StandInsideTheCentreBlockNextToThePalace) {
     // 寅 is a corner palace: the box sits in the inner corner; 忌 is its bottom-right quarter.
     const QRectF quarter(c + 1 + l, 3 * c - 2 * l - 1 + l, l, l + 1);
     int found = 0;
-    for (const auto& t : rec->device.textsIn(quarter)) found += t.text == LoadResString(233);
+    for (const auto& t : rec->device.textsIn(quarter))
+        found += t.text == LoadResString(233);
     EXPECT_EQ(found, 1);
     f.settings.HuaOut = 0;
     auto off = Record(f, state);
@@ -180,7 +187,8 @@ TEST(OppositeMarks, StandInsideTheCentreBlockNextToThePalace) {
 TEST(StarLinks, StemsThatTransformTheHeldStarStandOnItsColour) {
     ChartFixture f;
     f.settings.FourHuaType = 3;
-    for (auto& row : f.settings.UserFourHuaTable) row = {0, 0, 0, 0};
+    for (auto& row : f.settings.UserFourHuaTable)
+        row = {0, 0, 0, 0};
     f.settings.UserFourHuaTable[0] = {0, StarA::ZiWei, 0, 0}; // only 甲 transforms 紫微 (權)
     ChartViewState state;
     state.linkMode = true;
@@ -189,7 +197,8 @@ TEST(StarLinks, StemsThatTransformTheHeldStarStandOnItsColour) {
     int linked = 0;
     for (int p = 0; p < 12; ++p) {
         const bool jia = f.record.natalChart.stemAt(p) == 0;
-        const auto stem = InPalace(rec->device, p, LoadResString(135 + f.record.natalChart.stemAt(p)));
+        const auto stem =
+            InPalace(rec->device, p, LoadResString(135 + f.record.natalChart.stemAt(p)));
         ASSERT_FALSE(stem.empty()) << p;
         EXPECT_EQ(stem.back().pen, jia ? QColor(Qt::white) : QColor(Qt::black)) << p;
         if (!jia) continue;
@@ -207,7 +216,8 @@ TEST(Brightness, NumbersWithTheirRing) {
     ChartFixture f;
     f.settings.MiaoWangType = 1;
     ChartBlock block = f.record.natalChart;
-    for (auto& word : block.groupA) word = 0;
+    for (auto& word : block.groupA)
+        word = 0;
     block.groupA[10] = StarA::ZiWei; // 紫微 at 子: 5 with a ring
     block.groupA[4] = StarA::ZiWei;  // at 午: 1 without
     ChartViewState state;

@@ -10,13 +10,15 @@ namespace {
 // A block whose palace names start with 命 at `life` and run backwards.
 ChartBlock NamedBlock(int life) {
     ChartBlock block;
-    for (int n = 1; n <= 12; ++n) block.palaceInfo[Mod(life - (n - 1), 12)] = uint8_t(n << 4);
+    for (int n = 1; n <= 12; ++n)
+        block.palaceInfo[Mod(life - (n - 1), 12)] = uint8_t(n << 4);
     return block;
 }
 
 QString Joined(const std::vector<PeriodRun>& runs) {
     QStringList parts;
-    for (const auto& run : runs) parts << run.text();
+    for (const auto& run : runs)
+        parts << run.text();
     return parts.join(QLatin1Char('|'));
 }
 

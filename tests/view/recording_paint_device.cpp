@@ -21,15 +21,17 @@ class RecordingPaintEngine : public QPaintEngine {
 
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         const QFont font = item.font();
-        texts.push_back({item.text(), transform_.map(p), pen_.color(), font.pixelSize(),
-                         font.family()});
+        texts.push_back(
+            {item.text(), transform_.map(p), pen_.color(), font.pixelSize(), font.family()});
     }
 
     void drawRects(const QRectF* r, int count) override {
-        for (int i = 0; i < count; ++i) record(r[i]);
+        for (int i = 0; i < count; ++i)
+            record(r[i]);
     }
     void drawRects(const QRect* r, int count) override {
-        for (int i = 0; i < count; ++i) record(QRectF(r[i]));
+        for (int i = 0; i < count; ++i)
+            record(QRectF(r[i]));
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
@@ -54,10 +56,16 @@ RecordingPaintDevice::RecordingPaintDevice(int width, int height)
 
 RecordingPaintDevice::~RecordingPaintDevice() = default;
 
-QPaintEngine* RecordingPaintDevice::paintEngine() const { return engine_.get(); }
+QPaintEngine* RecordingPaintDevice::paintEngine() const {
+    return engine_.get();
+}
 
-const std::vector<RecordedText>& RecordingPaintDevice::texts() const { return engine_->texts; }
-const std::vector<RecordedRect>& RecordingPaintDevice::rects() const { return engine_->rects; }
+const std::vector<RecordedText>& RecordingPaintDevice::texts() const {
+    return engine_->texts;
+}
+const std::vector<RecordedRect>& RecordingPaintDevice::rects() const {
+    return engine_->rects;
+}
 
 std::vector<RecordedText> RecordingPaintDevice::textsContaining(const QString& needle) const {
     std::vector<RecordedText> out;
@@ -75,25 +83,36 @@ std::vector<RecordedText> RecordingPaintDevice::textsIn(const QRectF& area) cons
 
 QString RecordingPaintDevice::joinedTextIn(const QRectF& area) const {
     QString out;
-    for (const auto& t : textsIn(area)) out += t.text;
+    for (const auto& t : textsIn(area))
+        out += t.text;
     return out;
 }
 
 int RecordingPaintDevice::metric(PaintDeviceMetric metric) const {
     switch (metric) {
-    case PdmWidth: return width_;
-    case PdmHeight: return height_;
-    case PdmWidthMM: return width_ * 254 / 960;
-    case PdmHeightMM: return height_ * 254 / 960;
-    case PdmNumColors: return 0x7fffffff;
-    case PdmDepth: return 32;
+    case PdmWidth:
+        return width_;
+    case PdmHeight:
+        return height_;
+    case PdmWidthMM:
+        return width_ * 254 / 960;
+    case PdmHeightMM:
+        return height_ * 254 / 960;
+    case PdmNumColors:
+        return 0x7fffffff;
+    case PdmDepth:
+        return 32;
     case PdmDpiX:
     case PdmDpiY:
     case PdmPhysicalDpiX:
-    case PdmPhysicalDpiY: return 96;
-    case PdmDevicePixelRatio: return 1;
-    case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-    default: return 0;
+    case PdmPhysicalDpiY:
+        return 96;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+    default:
+        return 0;
     }
 }
 

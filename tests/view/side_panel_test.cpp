@@ -20,7 +20,8 @@ TEST(SidePanel, NatalTableOf88YearsHighlightsThisYear) {
     int current = 0;
     for (const auto& row : table.rows) {
         ASSERT_EQ(row.cells.size(), 8u);
-        for (const auto& cell : row.cells) current += cell.current ? 1 : 0;
+        for (const auto& cell : row.cells)
+            current += cell.current ? 1 : 0;
     }
     EXPECT_EQ(current, 1);
     // The 47th cell (row 5, column 6) is 2026, shown as 民國 115 by default.
@@ -32,7 +33,8 @@ TEST(SidePanel, NatalTableOf88YearsHighlightsThisYear) {
     f.now.lunar.year = 2080;
     table = SidePanelTableFor(f.record, f.settings, f.now, nullptr);
     for (const auto& row : table.rows)
-        for (const auto& c : row.cells) EXPECT_FALSE(c.current);
+        for (const auto& c : row.cells)
+            EXPECT_FALSE(c.current);
 }
 
 TEST(SidePanel, TenYearListStartsAtAgeOneForAnEarlyPeriod) {
@@ -66,8 +68,7 @@ TEST(SidePanel, FlowYearListsTheLeapMonth) {
     ASSERT_EQ(table.rows.size(), size_t(1 + 13 + 1 + next));
     EXPECT_TRUE(table.rows[0].header);
     const SidePanelRow& leapRow = table.rows[1 + months.leapMonth];
-    EXPECT_EQ(leapRow.cells[0].text,
-              LoadResString(535) + LoadResString(522 + months.leapMonth));
+    EXPECT_EQ(leapRow.cells[0].text, LoadResString(535) + LoadResString(522 + months.leapMonth));
     const int length = months.lengths[months.leapMonth];
     EXPECT_EQ(leapRow.cells.back().text, LoadResString(length == 30 ? 536 : 537));
 }
@@ -75,8 +76,8 @@ TEST(SidePanel, FlowYearListsTheLeapMonth) {
 TEST(SidePanel, DayAndHourTables) {
     ChartFixture f;
     f.period(4);
-    const int days = LunarMonthLength(f.record.flowLunarYear, f.record.flowLunarMonth,
-                                      f.record.flowIsLeap != 0);
+    const int days =
+        LunarMonthLength(f.record.flowLunarYear, f.record.flowLunarMonth, f.record.flowIsLeap != 0);
     SidePanelTable table = SidePanelTableFor(f.record, f.settings, f.now, nullptr);
     ASSERT_EQ(table.rows.size(), size_t(days + 1));
     EXPECT_EQ(table.rows[10].fill, QColor(255, 255, 180));
@@ -100,9 +101,10 @@ TEST(SidePanel, DayAndHourTables) {
             PaintSidePanel(painter, layout, f.record, f.settings, f.now, nullptr);
         }
         EXPECT_EQ(image.pixelColor(layout.sidePanelLeft() - 1, layout.chartTop + 5),
-                  QColor(Qt::black)) << level;
-        EXPECT_EQ(image.pixelColor(layout.sidePanelRight(), layout.chartTop + 5),
-                  QColor(Qt::black)) << level;
+                  QColor(Qt::black))
+            << level;
+        EXPECT_EQ(image.pixelColor(layout.sidePanelRight(), layout.chartTop + 5), QColor(Qt::black))
+            << level;
     }
 }
 
