@@ -76,7 +76,8 @@ void BM_FinderPass(benchmark::State& state, const char16_t* finder) {
     const ClientFilter filter = ApplyClientFinder(finder);
     for (auto _ : state) {
         int shown = 0;
-        for (const auto& r : db.clients()) shown += MatchesClientFilter(filter, r) ? 1 : 0;
+        for (const auto& r : db.clients())
+            shown += MatchesClientFilter(filter, r) ? 1 : 0;
         benchmark::DoNotOptimize(shown);
     }
 }

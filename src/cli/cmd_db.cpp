@@ -70,8 +70,12 @@ class DbSettings : public ClientSettings {
     bool writeFailed_ = false;
 };
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string U(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string U(const QString& s) {
+    return s.toStdString();
+}
 
 std::string RecordJson(int index, const tagUserInfo& r) {
     Json j;
@@ -152,11 +156,13 @@ int ListDatabase(Args args) {
         return Fail(failed);
     }
     std::string out;
-    for (size_t i = 0; i < list.size(); ++i) out += RecordJson(int(i), list[i]) + "\n";
+    for (size_t i = 0; i < list.size(); ++i)
+        out += RecordJson(int(i), list[i]) + "\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     // Damage: the readable records were listed; say so where scripts look for it.
-    for (const auto& n : read.notices) std::cerr << U(ClientNoticeText(n)) << "\n";
+    for (const auto& n : read.notices)
+        std::cerr << U(ClientNoticeText(n)) << "\n";
     return read.notices.empty() ? 0 : 1;
 }
 
@@ -168,8 +174,7 @@ int ImportIntoDatabase(Args args) {
     ClientDatabase database(settings);
     const ClientStoreResult loaded = database.LoadClientDatabase(Q(args[0]));
     const QString source = Q(args[1]);
-    ClientImportResult result =
-        ImportClientFile(database, ClientFileExtension(source), source);
+    ClientImportResult result = ImportClientFile(database, ClientFileExtension(source), source);
     result.notices.insert(result.notices.begin(), loaded.notices.begin(), loaded.notices.end());
     if (!result.ok) return Fail(result);
     Json j;
@@ -199,7 +204,8 @@ int ExportFromDatabase(Args args) {
         return Fail(failed);
     }
     std::set<int> all;
-    for (int p = 0; p < int(list.size()); ++p) all.insert(all.end(), p);
+    for (int p = 0; p < int(list.size()); ++p)
+        all.insert(all.end(), p);
     const QString out = Q(args[1]);
     const ClientFilter filter = ApplyClientFinder(Q(finder));
     ClientStoreResult result =

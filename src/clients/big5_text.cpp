@@ -15,7 +15,9 @@ QByteArrayView UpToZero(QByteArrayView bytes) {
 }
 } // namespace
 
-bool Big5Available() { return QStringEncoder(kBig5).isValid() && QStringDecoder(kBig5).isValid(); }
+bool Big5Available() {
+    return QStringEncoder(kBig5).isValid() && QStringDecoder(kBig5).isValid();
+}
 
 QString DecodeBig5(QByteArrayView bytes) {
     QStringDecoder decoder(kBig5);

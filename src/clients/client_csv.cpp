@@ -16,14 +16,32 @@ namespace zelk {
 namespace {
 
 enum class Column {
-    Id, Name, BirthDate, CustomBirthday, Sex, BloodType, BirthPlace, Longitude, Latitude, Height,
-    SiblingRank, Education, CreatedDate, Phone, Email, Address, Note, Introducer, Category, None
+    Id,
+    Name,
+    BirthDate,
+    CustomBirthday,
+    Sex,
+    BloodType,
+    BirthPlace,
+    Longitude,
+    Latitude,
+    Height,
+    SiblingRank,
+    Education,
+    CreatedDate,
+    Phone,
+    Email,
+    Address,
+    Note,
+    Introducer,
+    Category,
+    None
 };
 
 constexpr std::array<const char16_t*, 19> kLabels = {
-    u"編號", u"姓名", u"出生日期", u"自定生日", u"性別", u"血型", u"出生地",
-    u"經度", u"緯度", u"身高", u"排行", u"學歷", u"建檔日期", u"電話",
-    u"Email", u"地址", u"備註", u"介紹人", u"客戶類別"};
+    u"編號",  u"姓名", u"出生日期", u"自定生日", u"性別",    u"血型",     u"出生地",
+    u"經度",  u"緯度", u"身高",     u"排行",     u"學歷",    u"建檔日期", u"電話",
+    u"Email", u"地址", u"備註",     u"介紹人",   u"客戶類別"};
 
 // Blood type texts by value; "未知" is value 0.
 constexpr std::array<const char16_t*, 5> kBloodTypes = {u"未知", u"A", u"B", u"AB", u"O"};
@@ -48,20 +66,25 @@ std::optional<QStringView> TakeUntil(QStringView text, qsizetype& from, QChar se
     return part;
 }
 
-QString TwoDigitTime(int value) { return QString::asprintf("%02d", value); }
+QString TwoDigitTime(int value) {
+    return QString::asprintf("%02d", value);
+}
 
 } // namespace
 
 const QStringList& ClientCsvLabels() {
     static const QStringList labels = [] {
         QStringList l;
-        for (const char16_t* label : kLabels) l << QString::fromUtf16(label);
+        for (const char16_t* label : kLabels)
+            l << QString::fromUtf16(label);
         return l;
     }();
     return labels;
 }
 
-QString ClientCsvHeader() { return ClientCsvLabels().join(QLatin1Char(',')); }
+QString ClientCsvHeader() {
+    return ClientCsvLabels().join(QLatin1Char(','));
+}
 
 QStringList SplitCsvFields(QStringView line) {
     QStringList fields;
@@ -80,7 +103,8 @@ QStringList SplitCsvFields(QStringView line) {
 
 long long ReadCsvInteger(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace()) ++i;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
         negative = text[i] == QLatin1Char('-');
@@ -146,36 +170,70 @@ bool ApplyBirthDate(tagUserInfo& r, QStringView value) {
 
 bool ApplyCsvColumn(tagUserInfo& r, QStringView label, QStringView value) {
     switch (ColumnOf(label)) {
-    case Column::Id: r.id = int32_t(ReadCsvInteger(value)); break;
-    case Column::Name: r.name.assign(value); break;
-    case Column::BirthDate: return ApplyBirthDate(r, value);
+    case Column::Id:
+        r.id = int32_t(ReadCsvInteger(value));
+        break;
+    case Column::Name:
+        r.name.assign(value);
+        break;
+    case Column::BirthDate:
+        return ApplyBirthDate(r, value);
     case Column::CustomBirthday:
         // The writer puts "T"/"F"; a number above 0 also sets the flag.
         r.customBirthday = (value == u"T" || ReadCsvInteger(value) > 0) ? 1 : 0;
         break;
     case Column::Sex:
-        if (value == u"F") r.sex = 1;
-        else if (value == u"M") r.sex = 0;
+        if (value == u"F")
+            r.sex = 1;
+        else if (value == u"M")
+            r.sex = 0;
         break;
     case Column::BloodType:
         r.bloodType = 0;
         for (size_t i = 0; i < kBloodTypes.size(); ++i)
             if (value == QStringView(kBloodTypes[i])) r.bloodType = uint16_t(i);
         break;
-    case Column::BirthPlace: r.birthPlace.assign(value); break;
-    case Column::Longitude: r.longitude.assign(value); break;
-    case Column::Latitude: r.latitude.assign(value); break;
-    case Column::Height: r.height = ClampToInt16(ReadCsvInteger(value)); break;
-    case Column::SiblingRank: r.siblingRank = ClampToInt16(ReadCsvInteger(value)); break;
-    case Column::Education: r.education.assign(value); break;
-    case Column::CreatedDate: r.createdDate.assign(value); break;
-    case Column::Phone: r.phone.assign(value); break;
-    case Column::Email: r.email.assign(value); break;
-    case Column::Address: r.address.assign(value); break;
-    case Column::Note: r.note.assign(value); break;
-    case Column::Introducer: r.introducer.assign(value); break;
-    case Column::Category: r.category.assign(value); break;
-    case Column::None: break;
+    case Column::BirthPlace:
+        r.birthPlace.assign(value);
+        break;
+    case Column::Longitude:
+        r.longitude.assign(value);
+        break;
+    case Column::Latitude:
+        r.latitude.assign(value);
+        break;
+    case Column::Height:
+        r.height = ClampToInt16(ReadCsvInteger(value));
+        break;
+    case Column::SiblingRank:
+        r.siblingRank = ClampToInt16(ReadCsvInteger(value));
+        break;
+    case Column::Education:
+        r.education.assign(value);
+        break;
+    case Column::CreatedDate:
+        r.createdDate.assign(value);
+        break;
+    case Column::Phone:
+        r.phone.assign(value);
+        break;
+    case Column::Email:
+        r.email.assign(value);
+        break;
+    case Column::Address:
+        r.address.assign(value);
+        break;
+    case Column::Note:
+        r.note.assign(value);
+        break;
+    case Column::Introducer:
+        r.introducer.assign(value);
+        break;
+    case Column::Category:
+        r.category.assign(value);
+        break;
+    case Column::None:
+        break;
     }
     return true;
 }
@@ -203,9 +261,12 @@ ClientCsvParse ParseClientCsv(QStringView text, ClientList& list, int32_t& nextI
                               int yearDisplay) {
     ClientCsvParse parse;
     list.clear();
-    if (text.indexOf(u"\r\n") > 0) parse.lineBreak = QStringLiteral("\r\n");
-    else if (text.indexOf(u'\n') > 0) parse.lineBreak = QStringLiteral("\n");
-    else return parse;
+    if (text.indexOf(u"\r\n") > 0)
+        parse.lineBreak = QStringLiteral("\r\n");
+    else if (text.indexOf(u'\n') > 0)
+        parse.lineBreak = QStringLiteral("\n");
+    else
+        return parse;
     parse.anyLine = true;
 
     qsizetype from = text.indexOf(parse.lineBreak);
@@ -249,13 +310,13 @@ QString FormatClientCsvLine(const tagUserInfo& r) {
     // The late 子 hour of the dialog (hour 24) is written as 23:00, which reads
     // back as the same hour index.
     const bool lateRat = r.hour == 24;
-    const QString date = QString::asprintf("%04d/%02d/%02d ", int(r.year), int(r.month),
-                                           int(r.day)) +
-                         TwoDigitTime(lateRat ? 23 : r.hour) + QLatin1Char(':') +
-                         TwoDigitTime(lateRat ? 0 : r.minute);
-    const QString blood =
-        r.bloodType < kBloodTypes.size() ? QString::fromUtf16(kBloodTypes[r.bloodType])
-                                         : QString::fromUtf16(kBloodTypes[0]);
+    const QString date =
+        QString::asprintf("%04d/%02d/%02d ", int(r.year), int(r.month), int(r.day)) +
+        TwoDigitTime(lateRat ? 23 : r.hour) + QLatin1Char(':') +
+        TwoDigitTime(lateRat ? 0 : r.minute);
+    const QString blood = r.bloodType < kBloodTypes.size()
+                              ? QString::fromUtf16(kBloodTypes[r.bloodType])
+                              : QString::fromUtf16(kBloodTypes[0]);
     const QStringList fields = {
         QString::number(r.id),
         CsvSafeText(r.name.text()),
@@ -280,7 +341,9 @@ QString FormatClientCsvLine(const tagUserInfo& r) {
     return fields.join(QLatin1Char(','));
 }
 
-QString RejectedLinesFile(const QString& csvPath) { return csvPath + QStringLiteral(".bck"); }
+QString RejectedLinesFile(const QString& csvPath) {
+    return csvPath + QStringLiteral(".bck");
+}
 
 ClientCsvText ReadClientCsvText(const QString& path) {
     ClientCsvText csv;
@@ -295,7 +358,8 @@ ClientCsvText ReadClientCsvText(const QString& path) {
 ClientStoreResult WriteRejectedLines(const QString& path, const ClientCsvParse& parse,
                                      TextEncoding encoding) {
     QString text = parse.headerLine + parse.lineBreak;
-    for (const QString& line : parse.rejectedLines) text += line + parse.lineBreak;
+    for (const QString& line : parse.rejectedLines)
+        text += line + parse.lineBreak;
     ClientStoreResult result =
         WriteFileAtomically(path, EncodeClientText(text, encoding), kMsgCannotOpenFile);
     if (result.ok && !parse.rejectedLines.isEmpty())

@@ -61,8 +61,7 @@ struct ClientCsvParse {
     int accepted = 0;
 };
 // Fills `list` (emptied first) from the text of a whole CSV file.
-ClientCsvParse ParseClientCsv(QStringView text, ClientList& list, int32_t& nextId,
-                              int yearDisplay);
+ClientCsvParse ParseClientCsv(QStringView text, ClientList& list, int32_t& nextId, int yearDisplay);
 
 // A text made safe for an unquoted field: "，" for a comma, a space for a line break.
 QString CsvSafeText(QStringView text);

@@ -11,11 +11,14 @@ namespace zelk {
 
 namespace {
 
-QString AbsoluteKey(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString AbsoluteKey(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 
 // A database named in a settings file written elsewhere may use "\" or "/".
 QString FileNamePart(const QString& path) {
-    const qsizetype cut = qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut =
+        qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     return path.mid(cut + 1);
 }
 
@@ -63,10 +66,9 @@ void ClientDatabase::ApplyNextNumberRule() {
 }
 
 ClientStoreResult ClientDatabase::LoadClientDatabase(const QString& path) {
-    const QString target =
-        path.isEmpty()
-            ? ResolveClientDatabasePath(settings_.lastOpenUserFile(), settings_.programDirectory())
-            : path;
+    const QString target = path.isEmpty() ? ResolveClientDatabasePath(settings_.lastOpenUserFile(),
+                                                                      settings_.programDirectory())
+                                          : path;
     settings_.setLastOpenUserFile(target);
     current_ = target;
     ClientStoreResult result = ReadClientFile(target, list_, true);
@@ -98,7 +100,8 @@ ClientStoreResult ClientDatabase::WriteList(const QString& path) {
 
 void ClientDatabase::EnsureCurrentPath() {
     if (current_.isEmpty())
-        current_ = ResolveClientDatabasePath(settings_.lastOpenUserFile(), settings_.programDirectory());
+        current_ =
+            ResolveClientDatabasePath(settings_.lastOpenUserFile(), settings_.programDirectory());
 }
 
 ClientStoreResult ClientDatabase::StoreClient(const tagUserInfo& record, int index) {
@@ -119,8 +122,10 @@ ClientStoreResult ClientDatabase::StoreClient(const tagUserInfo& record, int ind
     }
     result = WriteList(current_);
     if (!result.ok) {
-        if (previous) list_[size_t(index)] = *previous;
-        else list_.pop_back();
+        if (previous)
+            list_[size_t(index)] = *previous;
+        else
+            list_.pop_back();
         return result;
     }
     result.append(LoadClientDatabase());

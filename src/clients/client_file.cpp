@@ -56,8 +56,10 @@ ClientFileImage ParseClientFile(QByteArrayView bytes) {
     qsizetype take = qMin<qsizetype>(present, image.announced);
     if (take > kClientListLimit) take = kClientListLimit;
 
-    if (present < qsizetype(image.announced)) image.damage = ClientFileDamage::Truncated;
-    else if (image.announced > uint32_t(kClientListLimit)) image.damage = ClientFileDamage::OverLimit;
+    if (present < qsizetype(image.announced))
+        image.damage = ClientFileDamage::Truncated;
+    else if (image.announced > uint32_t(kClientListLimit))
+        image.damage = ClientFileDamage::OverLimit;
     else if (offset + qsizetype(image.announced) * kUserInfoSize != bytes.size())
         image.damage = ClientFileDamage::TrailingBytes;
 
@@ -141,7 +143,8 @@ ClientStoreResult WriteClientFile(const QString& path, const ClientList& list,
                                   const std::vector<int>& positions) {
     ClientStoreResult result = WriteFileAtomically(path, SerializeClientFile(list, positions));
     if (result.ok)
-        for (int p : positions) result.count += p >= 0 && size_t(p) < list.size() ? 1 : 0;
+        for (int p : positions)
+            result.count += p >= 0 && size_t(p) < list.size() ? 1 : 0;
     return result;
 }
 

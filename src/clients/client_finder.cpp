@@ -12,7 +12,8 @@ bool AllAsciiDigits(QStringView text) {
 
 int DigitsAt(QStringView text, qsizetype from, qsizetype count) {
     int value = 0;
-    for (qsizetype i = from; i < from + count; ++i) value = value * 10 + (text[i].unicode() - '0');
+    for (qsizetype i = from; i < from + count; ++i)
+        value = value * 10 + (text[i].unicode() - '0');
     return value;
 }
 

@@ -57,7 +57,8 @@ bool ReadImportSource(ClientFileKind kind, const QString& path, ClientList& scra
         }
         return read.ok;
     }
-    case ClientFileKind::Unsupported: break;
+    case ClientFileKind::Unsupported:
+        break;
     }
     result.fail(kMsgUnsupportedFile, path);
     return false;
@@ -116,11 +117,17 @@ ClientStoreResult ExportCheckedClients(const ClientList& list, const std::set<in
     if (positions.empty()) return result.fail(kMsgSelectClientFirst);
 
     switch (ClientFileKindOf(extension)) {
-    case ClientFileKind::Csv: result = WriteClientCsvFile(path, list, positions); break;
-    case ClientFileKind::Database: result = WriteClientFile(path, list, positions); break;
-    default: return result.fail(kMsgUnsupportedFile, path);
+    case ClientFileKind::Csv:
+        result = WriteClientCsvFile(path, list, positions);
+        break;
+    case ClientFileKind::Database:
+        result = WriteClientFile(path, list, positions);
+        break;
+    default:
+        return result.fail(kMsgUnsupportedFile, path);
     }
-    if (result.ok) result.note(kMsgExportDone, path);
+    if (result.ok)
+        result.note(kMsgExportDone, path);
     else if (!result.has(kMsgExportFailed)) {
         result.notices.clear();
         result.fail(kMsgExportFailed, path);

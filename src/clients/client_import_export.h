@@ -25,8 +25,8 @@ QString ClientFileExtension(const QString& path);
 
 struct ClientImportResult : ClientStoreResult {
     int imported = 0;
-    int rejected = 0;      // CSV lines refused
-    QString rejectedPath;  // the rejected-lines file of a CSV import
+    int rejected = 0;     // CSV lines refused
+    QString rejectedPath; // the rejected-lines file of a CSV import
 };
 
 ClientImportResult ImportClientFile(ClientDatabase& database, const QString& extension,

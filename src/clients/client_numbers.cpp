@@ -26,8 +26,10 @@ QString MakeClientAutoName(const tagUserInfo& record, int32_t nextId, int yearDi
     const char* format = "%lld-%04lld%02d%02d%02d";
     if (yearDisplay == 1) {
         y -= 1911;
-        if (y > 0) format = "%lld-%03lld%02d%02d%02d";
-        else y -= 1; // no year 0 in Minguo counting: 1911 is 民國前1年
+        if (y > 0)
+            format = "%lld-%03lld%02d%02d%02d";
+        else
+            y -= 1; // no year 0 in Minguo counting: 1911 is 民國前1年
     }
     return QString::asprintf(format, n, y, int(record.month), int(record.day), int(record.hour));
 }

@@ -12,11 +12,10 @@ namespace {
 namespace at {
 constexpr int id = 0, name = 4, year = 68, month = 70, day = 72, hourIndex = 74, hour = 76,
               minute = 78, lunarYear = 80, lunarMonth = 82, lunarDay = 84, reserved86 = 86,
-              sex = 88, isLeapMonth = 92, address = 96, phone = 224, note = 288,
-              reserved800 = 800, bloodType = 802, customBirthday = 804, birthPlace = 808,
-              longitude = 872, latitude = 896, height = 920, siblingRank = 922, education = 924,
-              createdDate = 988, email = 1018, introducer = 1146, category = 1210,
-              reserved1270 = 1270;
+              sex = 88, isLeapMonth = 92, address = 96, phone = 224, note = 288, reserved800 = 800,
+              bloodType = 802, customBirthday = 804, birthPlace = 808, longitude = 872,
+              latitude = 896, height = 920, siblingRank = 922, education = 924, createdDate = 988,
+              email = 1018, introducer = 1146, category = 1210, reserved1270 = 1270;
 } // namespace at
 
 static_assert(at::name + 2 * 32 == at::year);
@@ -36,7 +35,8 @@ uint16_t ReadU16(const char* p) {
     return uint16_t(b[0] | b[1] << 8);
 }
 void WriteU32(char* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = char((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        p[i] = char((v >> (8 * i)) & 0xFF);
 }
 void WriteU16(char* p, uint16_t v) {
     p[0] = char(v & 0xFF);
@@ -44,10 +44,12 @@ void WriteU16(char* p, uint16_t v) {
 }
 
 template <int N> void ReadText(const char* p, FixedText<N>& field) {
-    for (int i = 0; i < N; ++i) field.units[i] = char16_t(ReadU16(p + 2 * i));
+    for (int i = 0; i < N; ++i)
+        field.units[i] = char16_t(ReadU16(p + 2 * i));
 }
 template <int N> void WriteText(char* p, const FixedText<N>& field) {
-    for (int i = 0; i < N; ++i) WriteU16(p + 2 * i, field.units[i]);
+    for (int i = 0; i < N; ++i)
+        WriteU16(p + 2 * i, field.units[i]);
 }
 template <size_t N> void ReadRaw(const char* p, std::array<uint8_t, N>& raw) {
     std::memcpy(raw.data(), p, N);
@@ -56,18 +58,25 @@ template <size_t N> void WriteRaw(char* p, const std::array<uint8_t, N>& raw) {
     std::memcpy(p, raw.data(), N);
 }
 
-int16_t ReadI16(const char* p) { return int16_t(ReadU16(p)); }
-int32_t ReadI32(const char* p) { return int32_t(ReadU32(p)); }
-void WriteI16(char* p, int16_t v) { WriteU16(p, uint16_t(v)); }
-void WriteI32(char* p, int32_t v) { WriteU32(p, uint32_t(v)); }
+int16_t ReadI16(const char* p) {
+    return int16_t(ReadU16(p));
+}
+int32_t ReadI32(const char* p) {
+    return int32_t(ReadU32(p));
+}
+void WriteI16(char* p, int16_t v) {
+    WriteU16(p, uint16_t(v));
+}
+void WriteI32(char* p, int32_t v) {
+    WriteU32(p, uint32_t(v));
+}
 
 } // namespace
 
 void AssignTextUnits(char16_t* field, int units, QStringView value) {
     const char16_t* source = value.utf16();
     qsizetype length = qMin<qsizetype>(value.size(), units - 1);
-    if (length > 0 && length < value.size() && QChar::isHighSurrogate(source[length - 1]))
-        --length;
+    if (length > 0 && length < value.size() && QChar::isHighSurrogate(source[length - 1])) --length;
     std::fill_n(field, units, u'\0');
     std::copy_n(source, length, field);
 }

@@ -32,7 +32,8 @@ template <int N> struct FixedText {
 
     QString text() const {
         int length = 0;
-        while (length < N && units[length] != 0) ++length;
+        while (length < N && units[length] != 0)
+            ++length;
         return QString(reinterpret_cast<const QChar*>(units.data()), length);
     }
     // Stores the text cut to N - 1 units and clears the rest of the field, so no
@@ -43,36 +44,36 @@ template <int N> struct FixedText {
 };
 
 struct tagUserInfo {
-    int32_t id = 0;                   // client number
-    FixedText<32> name;               // at most 31 characters
-    int16_t year = 0;                 // Gregorian birth date
-    int16_t month = 0;                // 1-12
+    int32_t id = 0;     // client number
+    FixedText<32> name; // at most 31 characters
+    int16_t year = 0;   // Gregorian birth date
+    int16_t month = 0;  // 1-12
     int16_t day = 0;
-    int16_t hourIndex = 0;            // 0-12; 12 = the late 子 hour
-    int16_t hour = 0;                 // dialog: 2 x hourIndex (0..24); CSV: clock hour 0-23
-    int16_t minute = 0;               // 0-59
-    int16_t lunarYear = 0;            // lunar birth date (advanced one day for the late 子 hour)
-    int16_t lunarMonth = 0;           // 1-12
-    int16_t lunarDay = 0;             // 1-30
+    int16_t hourIndex = 0;  // 0-12; 12 = the late 子 hour
+    int16_t hour = 0;       // dialog: 2 x hourIndex (0..24); CSV: clock hour 0-23
+    int16_t minute = 0;     // 0-59
+    int16_t lunarYear = 0;  // lunar birth date (advanced one day for the late 子 hour)
+    int16_t lunarMonth = 0; // 1-12
+    int16_t lunarDay = 0;   // 1-30
     std::array<uint8_t, 2> reserved86{};
-    int32_t sex = 0;                  // 0 male, 1 female
-    int32_t isLeapMonth = 0;          // 1 = the lunar month is the leap month
+    int32_t sex = 0;         // 0 male, 1 female
+    int32_t isLeapMonth = 0; // 1 = the lunar month is the leap month
     FixedText<64> address;
     FixedText<32> phone;
-    FixedText<256> note;              // may hold line breaks
+    FixedText<256> note; // may hold line breaks
     std::array<uint8_t, 2> reserved800{};
-    uint16_t bloodType = 0;           // 0 未知, 1 A, 2 B, 3 AB, 4 O
-    int32_t customBirthday = 0;       // non-zero = set
+    uint16_t bloodType = 0;     // 0 未知, 1 A, 2 B, 3 AB, 4 O
+    int32_t customBirthday = 0; // non-zero = set
     FixedText<32> birthPlace;
-    FixedText<12> longitude;          // as typed
-    FixedText<12> latitude;           // as typed
-    int16_t height = 0;               // 0 = not given
-    int16_t siblingRank = 0;          // 0 not given, 1-15, 16 = 16 or later
+    FixedText<12> longitude; // as typed
+    FixedText<12> latitude;  // as typed
+    int16_t height = 0;      // 0 = not given
+    int16_t siblingRank = 0; // 0 not given, 1-15, 16 = 16 or later
     FixedText<32> education;
-    FixedText<15> createdDate;        // "%04d/%02d/%02d"
+    FixedText<15> createdDate; // "%04d/%02d/%02d"
     FixedText<64> email;
     FixedText<32> introducer;
-    FixedText<30> category;           // free text, searched by the finder
+    FixedText<30> category; // free text, searched by the finder
     std::array<uint8_t, 730> reserved1270{};
 
     friend bool operator==(const tagUserInfo&, const tagUserInfo&) = default;

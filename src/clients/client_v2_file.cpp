@@ -8,7 +8,9 @@ namespace zelk {
 
 namespace {
 
-int16_t I16At(const char* p) { return int16_t(uint8_t(p[0]) | uint8_t(p[1]) << 8); }
+int16_t I16At(const char* p) {
+    return int16_t(uint8_t(p[0]) | uint8_t(p[1]) << 8);
+}
 int32_t I32At(const char* p) {
     return int32_t(uint32_t(uint8_t(p[0])) | uint32_t(uint8_t(p[1])) << 8 |
                    uint32_t(uint8_t(p[2])) << 16 | uint32_t(uint8_t(p[3])) << 24);
@@ -28,7 +30,8 @@ tagUserInfo ParseV2ClientRecord(const char* b) {
     TakeText(b + 0, 32, r.name);
     int16_t* dates[] = {&r.year,   &r.month,     &r.day,        &r.hourIndex, &r.hour,
                         &r.minute, &r.lunarYear, &r.lunarMonth, &r.lunarDay};
-    for (int i = 0; i < 9; ++i) *dates[i] = I16At(b + 32 + 2 * i);
+    for (int i = 0; i < 9; ++i)
+        *dates[i] = I16At(b + 32 + 2 * i);
     r.sex = I32At(b + 52);
     r.isLeapMonth = I32At(b + 56);
     TakeText(b + 60, 64, r.address);

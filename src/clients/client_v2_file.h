@@ -24,7 +24,7 @@ inline constexpr int kV2RecordSize = 412;
 
 struct V2ClientImage {
     ClientList records;
-    int announced = 0;  // N + 1, or 0
+    int announced = 0;   // N + 1, or 0
     bool short_ = false; // fewer whole records than announced
 };
 

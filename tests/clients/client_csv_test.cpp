@@ -13,7 +13,9 @@ namespace {
 
 using test::SampleClient;
 
-QString Header() { return ClientCsvHeader(); }
+QString Header() {
+    return ClientCsvHeader();
+}
 
 ClientList Parse(const QString& text, ClientCsvParse* out = nullptr, int32_t next = 100) {
     ClientList list;
@@ -35,10 +37,12 @@ TEST(ClientCsvCodec, Big5IsAvailableWhateverTheLocale) {
 }
 
 TEST(ClientCsvSplit, FieldsBetweenCommas) {
-    EXPECT_EQ(SplitCsvFields(u",a,,b"), (QStringList{{}, QStringLiteral("a"), {}, QStringLiteral("b")}));
+    EXPECT_EQ(SplitCsvFields(u",a,,b"),
+              (QStringList{{}, QStringLiteral("a"), {}, QStringLiteral("b")}));
     EXPECT_EQ(SplitCsvFields(u""), QStringList{QString()});
     QString many;
-    for (int i = 0; i < 60; ++i) many += QString::number(i) + QLatin1Char(',');
+    for (int i = 0; i < 60; ++i)
+        many += QString::number(i) + QLatin1Char(',');
     const QStringList fields = SplitCsvFields(many);
     EXPECT_EQ(fields.size(), kCsvMaxFields);
     EXPECT_EQ(fields.last(), u"49");
@@ -122,7 +126,8 @@ TEST(ClientCsvColumns, LateRatHourAdvancesTheLunarDate) {
 }
 
 TEST(ClientCsvParseTest, HeaderColumnsInAnyOrderAndLineEnds) {
-    const QString lf = QStringLiteral("姓名,extra,出生日期,性別\n甲,x,1980/01/02 03:04,F\n乙,y,1990/05/06 07:08,M\n");
+    const QString lf = QStringLiteral(
+        "姓名,extra,出生日期,性別\n甲,x,1980/01/02 03:04,F\n乙,y,1990/05/06 07:08,M\n");
     QString crlf = lf;
     crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     for (const QString& text : {lf, crlf}) {
@@ -140,7 +145,8 @@ TEST(ClientCsvParseTest, HeaderColumnsInAnyOrderAndLineEnds) {
 }
 
 TEST(ClientCsvParseTest, LastLineWithoutLineBreakIsRead) {
-    const ClientList list = Parse(QStringLiteral("姓名,出生日期\n甲,1980/01/02 03:04\n乙,1980/01/02 03:04"));
+    const ClientList list =
+        Parse(QStringLiteral("姓名,出生日期\n甲,1980/01/02 03:04\n乙,1980/01/02 03:04"));
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].name.text(), u"乙");
 }
@@ -157,12 +163,14 @@ TEST(ClientCsvParseTest, BadLinesAreRejectedTheRestImported) {
     ClientCsvParse parse;
     int32_t next = 5;
     ClientList list;
-    parse = ParseClientCsv(QStringLiteral("編號,姓名,出生日期\n,甲,1980/01/02 03:04\n9,乙,1980/01/02\n\n3,,1980/13/01 00:00\n"),
-                           list, next, 1);
+    parse = ParseClientCsv(
+        QStringLiteral(
+            "編號,姓名,出生日期\n,甲,1980/01/02 03:04\n9,乙,1980/01/02\n\n3,,1980/13/01 00:00\n"),
+        list, next, 1);
     ASSERT_EQ(list.size(), 1u) << "a line beginning with a comma imports normally";
     EXPECT_EQ(list[0].name.text(), u"甲");
-    EXPECT_EQ(parse.rejectedLines,
-              (QStringList{QStringLiteral("9,乙,1980/01/02"), QString(), QStringLiteral("3,,1980/13/01 00:00")}));
+    EXPECT_EQ(parse.rejectedLines, (QStringList{QStringLiteral("9,乙,1980/01/02"), QString(),
+                                                QStringLiteral("3,,1980/13/01 00:00")}));
     EXPECT_EQ(next, 6) << "only accepted lines take numbers";
 
     // Without a birth date column no line can give a chart: all are kept aside.
@@ -172,14 +180,16 @@ TEST(ClientCsvParseTest, BadLinesAreRejectedTheRestImported) {
 }
 
 TEST(ClientCsvParseTest, EmptyNameGetsTheAutomaticName) {
-    const ClientList list = Parse(QStringLiteral("姓名,出生日期\n,1986/03/15 04:00\n"), nullptr, 12);
+    const ClientList list =
+        Parse(QStringLiteral("姓名,出生日期\n,1986/03/15 04:00\n"), nullptr, 12);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].id, 12);
     EXPECT_EQ(list[0].name.text(), u"12-075031504");
 }
 
 TEST(ClientCsvFormat, LineAndHeaderAsWritten) {
-    EXPECT_EQ(Header(), u"編號,姓名,出生日期,自定生日,性別,血型,出生地,經度,緯度,身高,排行,學歷,建檔日期,電話,Email,地址,備註,介紹人,客戶類別");
+    EXPECT_EQ(Header(), u"編號,姓名,出生日期,自定生日,性別,血型,出生地,經度,緯度,身高,排行,學歷,"
+                        u"建檔日期,電話,Email,地址,備註,介紹人,客戶類別");
     tagUserInfo r = SampleClient(7, QStringLiteral("王,小明"), 1986, 3, 5);
     r.hour = 24; // the late 子 hour from the dialog
     r.customBirthday = 1;

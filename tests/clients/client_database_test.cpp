@@ -26,7 +26,8 @@ class ClientDatabaseTest : public ::testing::Test {
     QString Path(const QString& name) const { return dir.filePath(name); }
     void Fill(int n) {
         ClientList list;
-        for (int i = 0; i < n; ++i) list.push_back(SampleClient(i + 1, QStringLiteral("c%1").arg(i)));
+        for (int i = 0; i < n; ++i)
+            list.push_back(SampleClient(i + 1, QStringLiteral("c%1").arg(i)));
         ASSERT_TRUE(WriteClientFile(Path(QStringLiteral("QUILMAIN.kvy")), list).ok);
         ASSERT_TRUE(db.LoadClientDatabase().ok);
     }
@@ -49,7 +50,8 @@ TEST_F(ClientDatabaseTest, ResolvingTheCurrentFile) {
     // separator the stored path uses.
     const QString beside = Path(QStringLiteral("moved.kvy"));
     ASSERT_TRUE(test::WriteAll(beside, QByteArray(2, '\0')));
-    EXPECT_EQ(ResolveClientDatabasePath(QStringLiteral("/no/such/dir/moved.kvy"), dir.path()), beside);
+    EXPECT_EQ(ResolveClientDatabasePath(QStringLiteral("/no/such/dir/moved.kvy"), dir.path()),
+              beside);
     EXPECT_EQ(ResolveClientDatabasePath(QStringLiteral("C:\\Old\\moved.kvy"), dir.path()), beside);
     // Neither there: the default file, whether it exists or not.
     EXPECT_EQ(ResolveClientDatabasePath(QStringLiteral("/no/such/x.kvy"), dir.path()), fallback);
@@ -109,7 +111,8 @@ TEST_F(ClientDatabaseTest, DeleteRemovesOneAndRefusesOutsideTheList) {
     Fill(8);
     ASSERT_TRUE(db.DeleteClientsAt({1, 4, 7}).ok);
     std::vector<int> ids;
-    for (const auto& c : db.clients()) ids.push_back(c.id);
+    for (const auto& c : db.clients())
+        ids.push_back(c.id);
     EXPECT_EQ(ids, (std::vector<int>{1, 3, 4, 6, 7}));
 }
 
@@ -246,7 +249,8 @@ TEST_F(ClientDatabaseTest, FailedWriteLeavesListAndFile) {
 
 TEST_F(ClientDatabaseTest, StoreBeyondTheLimitIsRefused) {
     ClientList full(kClientListLimit);
-    for (int i = 0; i < kClientListLimit; ++i) full[size_t(i)].id = i + 1;
+    for (int i = 0; i < kClientListLimit; ++i)
+        full[size_t(i)].id = i + 1;
     ASSERT_TRUE(WriteClientFile(Path(QStringLiteral("QUILMAIN.kvy")), full).ok);
     db.LoadClientDatabase();
     ASSERT_EQ(db.count(), kClientListLimit);

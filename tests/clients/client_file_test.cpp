@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace zelk {
 namespace {
 
@@ -19,7 +18,8 @@ using test::SampleClient;
 
 QByteArray Records(int n) {
     QByteArray b;
-    for (int i = 0; i < n; ++i) b += SerializeUserInfo(SampleClient(i + 1, QStringLiteral("c%1").arg(i)));
+    for (int i = 0; i < n; ++i)
+        b += SerializeUserInfo(SampleClient(i + 1, QStringLiteral("c%1").arg(i)));
     return b;
 }
 
@@ -31,7 +31,8 @@ TEST(ClientFileFormat, EmptyDatabaseIsTwoZeroBytes) {
 }
 
 TEST(ClientFileFormat, ShortCountFormRoundTrips) {
-    ClientList list = {SampleClient(1, QStringLiteral("甲")), SampleClient(2, QStringLiteral("乙"))};
+    ClientList list = {SampleClient(1, QStringLiteral("甲")),
+                       SampleClient(2, QStringLiteral("乙"))};
     const QByteArray bytes = SerializeClientFile(list);
     ASSERT_EQ(bytes.size(), 2 + 2 * 2000);
     EXPECT_EQ(bytes.left(2), LittleEndian16(2));
@@ -57,7 +58,8 @@ TEST(ClientFileDamageTest, CountsTheFileCannotHoldAreDamageNotAllocations) {
     EXPECT_EQ(a.damage, ClientFileDamage::Truncated);
     EXPECT_TRUE(a.records.empty());
     // FF FF and four billion, followed by one record: that record is kept.
-    ClientFileImage b = ParseClientFile(QByteArray("\xFF\xFF", 2) + LittleEndian32(0xFFFFFFF0u) + Records(1));
+    ClientFileImage b =
+        ParseClientFile(QByteArray("\xFF\xFF", 2) + LittleEndian32(0xFFFFFFF0u) + Records(1));
     EXPECT_EQ(b.damage, ClientFileDamage::Truncated);
     EXPECT_EQ(b.records.size(), 1u);
     EXPECT_LE(b.records.capacity(), 1u);
@@ -65,7 +67,11 @@ TEST(ClientFileDamageTest, CountsTheFileCannotHoldAreDamageNotAllocations) {
 
 TEST(ClientFileDamageTest, EveryShapeOfDamageKeepsTheWholeRecords) {
     const QByteArray three = LittleEndian16(3) + Records(3);
-    struct Case { QByteArray bytes; ClientFileDamage damage; size_t kept; };
+    struct Case {
+        QByteArray bytes;
+        ClientFileDamage damage;
+        size_t kept;
+    };
     const Case cases[] = {
         {QByteArray(), ClientFileDamage::NoCount, 0},
         {QByteArray(1, '\x01'), ClientFileDamage::NoCount, 0},
@@ -91,7 +97,8 @@ TEST(ClientFileIo, ReadReportsMissingUnreadableAndDamagedFiles) {
     QTemporaryDir dir;
     ClientList list = {SampleClient(7, QStringLiteral("keep"))};
 
-    ClientStoreResult missing = ReadClientFile(dir.filePath(QStringLiteral("none.kvy")), list, true);
+    ClientStoreResult missing =
+        ReadClientFile(dir.filePath(QStringLiteral("none.kvy")), list, true);
     EXPECT_FALSE(missing.ok);
     EXPECT_TRUE(missing.notices.empty()) << "a first start is silent";
     EXPECT_EQ(list.size(), 1u) << "a file that cannot be opened leaves the list";
@@ -122,7 +129,8 @@ TEST(ClientFileIo, WriteFailingHalfWayLeavesTheOldFile) {
     const QByteArray before = test::ReadAll(path);
 
     ClientList big;
-    for (int i = 0; i < 200; ++i) big.push_back(SampleClient(i, QStringLiteral("new")));
+    for (int i = 0; i < 200; ++i)
+        big.push_back(SampleClient(i, QStringLiteral("new")));
 
     ClientStoreResult result;
     {
@@ -150,7 +158,8 @@ TEST(ClientFileIo, CheckedPartIsWrittenInTheOrderGiven) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("part.kvy"));
     ClientList list;
-    for (int i = 0; i < 5; ++i) list.push_back(SampleClient(10 + i, QStringLiteral("n")));
+    for (int i = 0; i < 5; ++i)
+        list.push_back(SampleClient(10 + i, QStringLiteral("n")));
     const ClientStoreResult result = WriteClientFile(path, list, {1, 3, 9, -1});
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.count, 2);

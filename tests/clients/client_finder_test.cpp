@@ -9,7 +9,8 @@ namespace {
 
 using test::SampleClient;
 
-tagUserInfo Client(const QString& name, int year, int month, int day, const QString& category = {}) {
+tagUserInfo Client(const QString& name, int year, int month, int day,
+                   const QString& category = {}) {
     tagUserInfo r = SampleClient(1, name, year, month, day);
     r.category.assign(category);
     return r;
@@ -62,7 +63,8 @@ TEST(ClientFinder, LongFinderTextIsCutToItsField) {
     EXPECT_EQ(f.filterText.size(), kFilterTextUnits - 1);
     ClientFilter byHand;
     byHand.filterText = QStringLiteral("vip"); // no upper-case form given
-    EXPECT_TRUE(MatchesClientFilter(byHand, Client(QStringLiteral("x"), 1, 1, 1, QStringLiteral("VIP"))));
+    EXPECT_TRUE(
+        MatchesClientFilter(byHand, Client(QStringLiteral("x"), 1, 1, 1, QStringLiteral("VIP"))));
 }
 
 } // namespace

@@ -19,7 +19,8 @@ QByteArray V2Record(const QByteArray& nameBig5, int year) {
     QByteArray r(kV2RecordSize, '\0');
     r.replace(0, qMin<qsizetype>(nameBig5.size(), 32), nameBig5.left(32));
     const int16_t values[] = {int16_t(year), 4, 5, 3, 6, 30, int16_t(year), 3, 8};
-    for (int i = 0; i < 9; ++i) r.replace(32 + 2 * i, 2, test::LittleEndian16(values[i]));
+    for (int i = 0; i < 9; ++i)
+        r.replace(32 + 2 * i, 2, test::LittleEndian16(values[i]));
     r.replace(52, 4, test::LittleEndian32(1));
     r.replace(56, 4, test::LittleEndian32(0));
     r.replace(60, 4, EncodeBig5(u"台北"));
@@ -38,7 +39,8 @@ class ClientImportTest : public ::testing::Test {
     void SetUp() override {
         settings.programDir = dir.path();
         settings.nextId = 50;
-        ClientList start = {SampleClient(1, QStringLiteral("a")), SampleClient(2, QStringLiteral("b"))};
+        ClientList start = {SampleClient(1, QStringLiteral("a")),
+                            SampleClient(2, QStringLiteral("b"))};
         ASSERT_TRUE(WriteClientFile(Path(QStringLiteral("QUILMAIN.kvy")), start).ok);
         db.LoadClientDatabase();
     }
@@ -50,7 +52,8 @@ class ClientImportTest : public ::testing::Test {
 
 TEST_F(ClientImportTest, CsvLinesTakeTwoNumbersAndRejectsGoToTheBckFile) {
     const QString csv = Path(QStringLiteral("list.csv"));
-    ASSERT_TRUE(test::WriteAll(csv, EncodeBig5(u"姓名,出生日期\n甲,1980/01/02 03:04\n乙,bad\n,1986/03/15 04:00")));
+    ASSERT_TRUE(test::WriteAll(
+        csv, EncodeBig5(u"姓名,出生日期\n甲,1980/01/02 03:04\n乙,bad\n,1986/03/15 04:00")));
     const ClientImportResult r = ImportClientFile(db, QStringLiteral("csv"), csv);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.imported, 2);
@@ -120,15 +123,18 @@ TEST(ClientV2Record, TextThatDoesNotFitStaysEmpty) {
     QByteArray full(32, 'N'); // 32 characters: one too many for the name field
     const tagUserInfo r = ParseV2ClientRecord(V2Record(full, 1980).constData());
     EXPECT_TRUE(r.name.empty());
-    EXPECT_EQ(ParseV2ClientRecord(V2Record(full.left(31), 1980).constData()).name.text().size(), 31);
+    EXPECT_EQ(ParseV2ClientRecord(V2Record(full.left(31), 1980).constData()).name.text().size(),
+              31);
 }
 
 TEST_F(ClientImportTest, RefusalsChangeNothing) {
     const QByteArray before = test::ReadAll(db.currentPath());
-    const ClientImportResult upper = ImportClientFile(db, QStringLiteral("CSV"), Path(QStringLiteral("list.CSV")));
+    const ClientImportResult upper =
+        ImportClientFile(db, QStringLiteral("CSV"), Path(QStringLiteral("list.CSV")));
     EXPECT_FALSE(upper.ok);
     EXPECT_TRUE(upper.has(kMsgUnsupportedFile));
-    const ClientImportResult missing = ImportClientFile(db, QStringLiteral("csv"), Path(QStringLiteral("none.csv")));
+    const ClientImportResult missing =
+        ImportClientFile(db, QStringLiteral("csv"), Path(QStringLiteral("none.csv")));
     EXPECT_TRUE(missing.has(kMsgCannotOpenFile));
     EXPECT_FALSE(ImportClientFile(db, QStringLiteral("kvy"), Path(QStringLiteral("none.kvy"))).ok);
     EXPECT_EQ(db.count(), 2);
@@ -154,11 +160,13 @@ TEST_F(ClientImportTest, ImportPastTheLimitIsRefusedWhole) {
 
 TEST(ClientExport, OnlyCheckedAndShownClientsAreWritten) {
     QTemporaryDir dir;
-    ClientList list = {SampleClient(1, QStringLiteral("王一")), SampleClient(2, QStringLiteral("李二")),
+    ClientList list = {SampleClient(1, QStringLiteral("王一")),
+                       SampleClient(2, QStringLiteral("李二")),
                        SampleClient(3, QStringLiteral("王三"))};
     const ClientFilter finder = ApplyClientFinder(u"王");
     const QString kvy = dir.filePath(QStringLiteral("out.kvy"));
-    ClientStoreResult r = ExportCheckedClients(list, {0, 1, 2, 7}, finder, QStringLiteral("kvy"), kvy);
+    ClientStoreResult r =
+        ExportCheckedClients(list, {0, 1, 2, 7}, finder, QStringLiteral("kvy"), kvy);
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.has(kMsgExportDone));
     ClientList back;
@@ -172,10 +180,12 @@ TEST(ClientExport, OnlyCheckedAndShownClientsAreWritten) {
     EXPECT_EQ(r.count, 2);
     EXPECT_EQ(DecodeBig5(test::ReadAll(csv)).count(QLatin1Char('\n')), 3);
 
-    EXPECT_TRUE(ExportCheckedClients(list, {}, finder, QStringLiteral("csv"), csv).has(kMsgSelectClientFirst));
-    EXPECT_TRUE(ExportCheckedClients(list, {0}, finder, QStringLiteral("AID"), csv).has(kMsgUnsupportedFile));
-    const ClientStoreResult failed =
-        ExportCheckedClients(list, {0}, finder, QStringLiteral("csv"), dir.filePath(QStringLiteral("no/x.csv")));
+    EXPECT_TRUE(ExportCheckedClients(list, {}, finder, QStringLiteral("csv"), csv)
+                    .has(kMsgSelectClientFirst));
+    EXPECT_TRUE(ExportCheckedClients(list, {0}, finder, QStringLiteral("AID"), csv)
+                    .has(kMsgUnsupportedFile));
+    const ClientStoreResult failed = ExportCheckedClients(list, {0}, finder, QStringLiteral("csv"),
+                                                          dir.filePath(QStringLiteral("no/x.csv")));
     EXPECT_FALSE(failed.ok);
     EXPECT_TRUE(failed.has(kMsgExportFailed));
 }
