@@ -1,6 +1,7 @@
 #include "client_record.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace zelk {
@@ -43,13 +44,21 @@ void WriteU16(char* p, uint16_t v) {
     p[1] = char(v >> 8);
 }
 
+// Texts are UTF-16LE: on a little-endian host the units are the bytes as they
+// stand, and copying them whole keeps a full-database load fast.
 template <int N> void ReadText(const char* p, FixedText<N>& field) {
-    for (int i = 0; i < N; ++i)
-        field.units[i] = char16_t(ReadU16(p + 2 * i));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(field.units.data(), p, 2 * N);
+    } else {
+        for (int i = 0; i < N; ++i) field.units[i] = char16_t(ReadU16(p + 2 * i));
+    }
 }
 template <int N> void WriteText(char* p, const FixedText<N>& field) {
-    for (int i = 0; i < N; ++i)
-        WriteU16(p + 2 * i, field.units[i]);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, field.units.data(), 2 * N);
+    } else {
+        for (int i = 0; i < N; ++i) WriteU16(p + 2 * i, field.units[i]);
+    }
 }
 template <size_t N> void ReadRaw(const char* p, std::array<uint8_t, N>& raw) {
     std::memcpy(raw.data(), p, N);
