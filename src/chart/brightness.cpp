@@ -12,7 +12,9 @@ int IndexOfBit(uint32_t bit) {
     if (!std::has_single_bit(bit)) return -1;
     return std::countl_zero(bit);
 }
-bool IsPosition(int p) { return p >= 0 && p < 12; }
+bool IsPosition(int p) {
+    return p >= 0 && p < 12;
+}
 } // namespace
 
 int TextGrade(uint32_t starBitA, int position) {
@@ -37,7 +39,7 @@ constexpr int8_t kElementA[29] = {
     3, 1, 0, 0,                               // 化祿 化權 化科 化忌
 };
 constexpr int8_t kElementB[32] = {
-    4, 4, 4, 0, 4, -1, -1, 0, 3, 3, 2, 3, 0, 3, 0, 4, // 地劫 .. 孤辰
+    4, 4, 4, 0, 4, -1, -1, 0, 3, 3, 2, 3, 0, 3,  0,  4,  // 地劫 .. 孤辰
     4, 4, 4, 3, 3, -1, -1, 3, 3, 4, 3, 1, 3, -1, -1, -1, // 寡宿 .. 旬空
 };
 constexpr int8_t kElementDoctor[12] = {0, 4, 0, 4, 1, 2, 4, 0, 0, 4, 4, 4};
@@ -58,7 +60,8 @@ int ElementOfGroupA(const std::array<uint32_t, 12>& groupA, int position, uint32
     if ((w & starBitA) == 0) return kNone;
     const int mainCount = std::popcount(w & StarA::MainStars);
     // In company, 廉貞 and 七殺 read as 火 and 貪狼 as 水; 擎羊 is 火 beside two of them.
-    if (starBitA == StarA::LianZhen || starBitA == StarA::QiSha) return mainCount > 1 ? kFire : kElementA[k];
+    if (starBitA == StarA::LianZhen || starBitA == StarA::QiSha)
+        return mainCount > 1 ? kFire : kElementA[k];
     if (starBitA == StarA::TanLang) return mainCount > 1 ? kWater : kElementA[k];
     if (starBitA == StarA::QingYang && std::popcount(w & kFierySet) > 1) return kFire;
     return kElementA[k];
@@ -80,12 +83,14 @@ int ElementOfGroupB(int group, uint32_t mask, int palaceName, int position,
 int ElementOfRing(int position, const ChartBlock& chart, int ringKind, int index) {
     if (!IsPosition(position) || index < 0 || index > 11) return kNone;
     switch (ringKind) {
-    case kRingDoctor: return chart.doctorRing[position] == index ? kElementDoctor[index] : kNone;
+    case kRingDoctor:
+        return chart.doctorRing[position] == index ? kElementDoctor[index] : kNone;
     case kRingGeneralFront:
         return chart.generalFrontRing[position] == index ? kElementGeneralFront[index] : kNone;
     case kRingYearFront:
         return chart.yearFrontRing[position] == index ? kElementYearFront[index] : kNone;
-    default: return kNone; // the 長生 ring has no elements
+    default:
+        return kNone; // the 長生 ring has no elements
     }
 }
 

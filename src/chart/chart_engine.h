@@ -32,7 +32,7 @@ struct ChartEnv {
 
 enum class ChartRefusal {
     None = 0,
-    BirthOutsideTable,   // birth date outside 1900-01-31 .. 2100-02-08
+    BirthOutsideTable,     // birth date outside 1900-01-31 .. 2100-02-08
     StoredFieldOutOfRange, // a record field no rule can bring into range
     FlowDateOutsideTable,  // the flow date of a period chart lies outside the lunar table
     BadLevel,              // chart level outside 0-6 (1-6 for a period chart)
@@ -91,12 +91,10 @@ ChartResult ComputeNatalChart(ChartRecord& record, ChartEnv env);
 // chart (natal for level 1, 流年 for levels 3-6) into record.baseChart. The flow
 // date and hourIndex changed by the base run are put back first. On a refusal
 // neither `target`, the base chart nor the flow date change. Sets periodChanged.
-ChartResult ComputePeriodChart(ChartRecord& record, int level, ChartBlock& target,
-                               ChartEnv env);
+ChartResult ComputePeriodChart(ChartRecord& record, int level, ChartBlock& target, ChartEnv env);
 
 // One placement run of level 0-6 into `target`.
-ChartResult ComputeChartLevel(ChartRecord& record, int level, ChartBlock& target,
-                              ChartEnv env);
+ChartResult ComputeChartLevel(ChartRecord& record, int level, ChartBlock& target, ChartEnv env);
 
 // After the chart settings changed: bureau (it depends on PanBase), the natal
 // chart, and the shown period chart when shownLevel > 0; sets periodChanged.
@@ -146,7 +144,12 @@ int ElementOfGroupA(const std::array<uint32_t, 12>& groupA, int position, uint32
 int ElementOfGroupB(int group, uint32_t mask, int palaceName, int position,
                     const ChartBlock& chart);
 
-enum RingKind : int { kRingDoctor = 1, kRingLongLife = 2, kRingGeneralFront = 3, kRingYearFront = 4 };
+enum RingKind : int {
+    kRingDoctor = 1,
+    kRingLongLife = 2,
+    kRingGeneralFront = 3,
+    kRingYearFront = 4
+};
 int ElementOfRing(int position, const ChartBlock& chart, int ringKind, int index);
 
 // ---------------------------------------------------------------------------
@@ -159,22 +162,22 @@ struct ResText {
     friend bool operator==(const ResText&, const ResText&) = default;
 };
 
-int StemStringId(int stem);         // 135-144, 0 outside 0-9
-int BranchStringId(int branch);     // 145-156
-int PositionStringId(int position); // 234-245
-int PalaceNameStringId(int name);   // 618-629 for 1-12, 0 otherwise
+int StemStringId(int stem);          // 135-144, 0 outside 0-9
+int BranchStringId(int branch);      // 145-156
+int PositionStringId(int position);  // 234-245
+int PalaceNameStringId(int name);    // 618-629 for 1-12, 0 otherwise
 int LevelCaptionStringId(int level); // 506-512
-int GradeStringId(int grade);       // 318-322
-int ElementStringId(int element);   // 492-496
+int GradeStringId(int grade);        // 318-322
+int ElementStringId(int element);    // 492-496
 
 int LifeMasterStringId(int lifePalacePosition); // 命主: 192-198
 int BodyMasterStringId(int yearBranch);         // 身主: 199-204
 int BureauStringId(int bureau);                 // 五行局: 185-189, 0 outside 2-6
 
-ResText StarNameA(uint32_t bit);                   // 紫微 .. 天鉞 and the four marks
-ResText StarNameB(uint32_t bit, int fourHuaType);  // 地劫 .. 旬空 (地空 with method 1)
-ResText StarNameC(uint32_t bit);                   // 來因, 業障, 流祿 .. 流昌
-ResText PalaceBoundStarName(uint32_t mask);        // 天傷, 天使
+ResText StarNameA(uint32_t bit);                  // 紫微 .. 天鉞 and the four marks
+ResText StarNameB(uint32_t bit, int fourHuaType); // 地劫 .. 旬空 (地空 with method 1)
+ResText StarNameC(uint32_t bit);                  // 來因, 業障, 流祿 .. 流昌
+ResText PalaceBoundStarName(uint32_t mask);       // 天傷, 天使
 ResText RingMemberName(int ringKind, int index, int suaStarNameType);
 
 } // namespace zelk

@@ -11,17 +11,29 @@
 namespace zelk::detail {
 
 // Positions of the branches, for the tables written by branch.
-enum Pos : int8_t {
-    kYin = 0, kMao, kChen, kSi, kWu, kWei, kShen, kYou, kXu, kHai, kZi, kChou
-};
+enum Pos : int8_t { kYin = 0, kMao, kChen, kSi, kWu, kWei, kShen, kYou, kXu, kHai, kZi, kChou };
 
-inline constexpr int Wrap12(int v) { return Mod(v, 12); }
-inline constexpr int Wrap10(int v) { return Mod(v, 10); }
-inline int StemOfYear(int lunarYear) { return Mod(lunarYear + 6, 10); }
-inline int BranchOfYear(int lunarYear) { return Mod(lunarYear - 1900, 12); }
-inline int HourAsBranch(int hourIndex) { return Mod(hourIndex, 12); } // 12 counts as 子
-inline int PillarStem(int sexagenary) { return sexagenary % 10; }
-inline int PillarBranch(int sexagenary) { return sexagenary % 12; }
+inline constexpr int Wrap12(int v) {
+    return Mod(v, 12);
+}
+inline constexpr int Wrap10(int v) {
+    return Mod(v, 10);
+}
+inline int StemOfYear(int lunarYear) {
+    return Mod(lunarYear + 6, 10);
+}
+inline int BranchOfYear(int lunarYear) {
+    return Mod(lunarYear - 1900, 12);
+}
+inline int HourAsBranch(int hourIndex) {
+    return Mod(hourIndex, 12);
+} // 12 counts as 子
+inline int PillarStem(int sexagenary) {
+    return sexagenary % 10;
+}
+inline int PillarBranch(int sexagenary) {
+    return sexagenary % 12;
+}
 
 // Everything a placement run reads besides the record and the settings.
 struct LevelContext {

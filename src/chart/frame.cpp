@@ -81,8 +81,12 @@ void StemsFrom(ChartBlock& c, int firstPosition, int firstStem) {
         c.palaceInfo[p] = static_cast<uint8_t>((c.palaceInfo[p] & 0xF0) | Wrap10(firstStem + i));
     }
 }
-int TigerStemOf(int stem) { return Mod((stem % 5 + 1) * 2, 10); } // 五虎遁: stem of 寅
-int RatStemOf(int stem) { return (stem % 5) * 2; }                // 五鼠遁: stem of 子
+int TigerStemOf(int stem) {
+    return Mod((stem % 5 + 1) * 2, 10);
+} // 五虎遁: stem of 寅
+int RatStemOf(int stem) {
+    return (stem % 5) * 2;
+} // 五鼠遁: stem of 子
 } // namespace
 
 void PlacePalaceStems(ChartBlock& c, const ChartRecord& r, const LevelContext& x) {
@@ -92,15 +96,23 @@ void PlacePalaceStems(ChartBlock& c, const ChartRecord& r, const LevelContext& x
         // the flow year's own palace carries the flow year's stem.
         StemsFrom(c, PositionOfBranch(x.Yb) - 2, x.Ys - 2);
         break;
-    case kLevelFlowMonth: StemsFrom(c, kYin, TigerStemOf(x.Ys)); break;
+    case kLevelFlowMonth:
+        StemsFrom(c, kYin, TigerStemOf(x.Ys));
+        break;
     case kLevelFlowDay: {
         const int day = x.flowPillars.day();
         StemsFrom(c, PositionOfBranch(PillarBranch(day)), PillarStem(day));
         break;
     }
-    case kLevelFlowHour: StemsFrom(c, kZi, RatStemOf(PillarStem(x.flowPillars.day()))); break;
-    case kLevelFlowMinute: StemsFrom(c, kZi, RatStemOf(PillarStem(x.flowPillars.hour()))); break;
-    default: StemsFrom(c, kYin, r.tigerStem); break;
+    case kLevelFlowHour:
+        StemsFrom(c, kZi, RatStemOf(PillarStem(x.flowPillars.day())));
+        break;
+    case kLevelFlowMinute:
+        StemsFrom(c, kZi, RatStemOf(PillarStem(x.flowPillars.hour())));
+        break;
+    default:
+        StemsFrom(c, kYin, r.tigerStem);
+        break;
     }
 }
 

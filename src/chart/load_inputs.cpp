@@ -30,10 +30,13 @@ constexpr int kOffHourIndex = 74, kOffHour = 76, kOffLunarYear = 80, kOffLunarMo
               kOffLunarDay = 84, kOffIsLeapMonth = 92;
 
 void PutLE(std::array<uint8_t, kClientRecordSize>& bytes, int offset, int32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    for (int i = 0; i < size; ++i)
+        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool InRange(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
 
 bool IsInsideLunarTable(int year, int month, int day) {
     if (!InRange(year, 1900, 2100) || !InRange(month, 1, 12)) return false;
@@ -176,12 +179,13 @@ ChartResult CheckRecordFields(const ChartRecord& r) {
     const bool ok =
         InRange(r.lunarYear, kFirstLunarYear, kLastLunarYear) && InRange(r.lunarMonth, 1, 12) &&
         InRange(r.lunarDay, 1, 30) && InRange(r.isLeapMonth, 0, 1) && InRange(r.sex, 0, 1) &&
-        InRange(r.hourIndex, 0, 12) && InRange(r.placementHour, 0, 12) &&
-        InRange(r.bureau, 2, 6) && InRange(r.lifePalace, 0, 11) && InRange(r.bodyPalace, 0, 11) &&
+        InRange(r.hourIndex, 0, 12) && InRange(r.placementHour, 0, 12) && InRange(r.bureau, 2, 6) &&
+        InRange(r.lifePalace, 0, 11) && InRange(r.bodyPalace, 0, 11) &&
         InRange(r.ziYearDouJun, 0, 11) && r.yearStem == StemOfYear(r.lunarYear) &&
         r.yearBranch == BranchOfYear(r.lunarYear) && InRange(r.tigerStem, 0, 9);
     if (ok) return {};
-    return Refuse(ChartRefusal::StoredFieldOutOfRange, "命盤資料不正確（欄位超出範圍），無法排盤。");
+    return Refuse(ChartRefusal::StoredFieldOutOfRange,
+                  "命盤資料不正確（欄位超出範圍），無法排盤。");
 }
 
 } // namespace detail

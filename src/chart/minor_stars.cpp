@@ -8,7 +8,9 @@ namespace zelk::detail {
 
 namespace {
 
-int P(Branch b) { return PositionOfBranch(b); }
+int P(Branch b) {
+    return PositionOfBranch(b);
+}
 
 struct Placer {
     ChartBlock& c;
@@ -24,12 +26,18 @@ int SchemeStem(int scheme, const ChartRecord& r, const LevelContext& x) {
     if (scheme == 0) return r.yearStem;
     if (scheme == 1 || scheme == 3) {
         switch (x.level) {
-        case kLevelNatal: return r.yearStem;
-        case kLevelTenYear: return r.natalChart.stemAt(r.tenYearPalace);
-        case kLevelFlowYear: return x.Ys;
-        case kLevelFlowMonth: return PillarStem(x.flowPillars.month());
-        case kLevelFlowDay: return PillarStem(x.flowPillars.day());
-        default: return PillarStem(x.flowPillars.hour());
+        case kLevelNatal:
+            return r.yearStem;
+        case kLevelTenYear:
+            return r.natalChart.stemAt(r.tenYearPalace);
+        case kLevelFlowYear:
+            return x.Ys;
+        case kLevelFlowMonth:
+            return PillarStem(x.flowPillars.month());
+        case kLevelFlowDay:
+            return PillarStem(x.flowPillars.day());
+        default:
+            return PillarStem(x.flowPillars.hour());
         }
     }
     return x.level <= kLevelTenYear ? r.yearStem : x.Ys;
@@ -46,7 +54,8 @@ void PlaceDoctorRing(ChartBlock& c, const ChartRecord& r, const AppSettings& s,
                      const LevelContext& x) {
     const int start = LuCunPosition(SchemeStem(s.DoctorType, r, x));
     const int dir = x.forward ? 1 : -1;
-    for (int k = 0; k < 12; ++k) c.doctorRing[Wrap12(start + dir * k)] = static_cast<uint8_t>(k);
+    for (int k = 0; k < 12; ++k)
+        c.doctorRing[Wrap12(start + dir * k)] = static_cast<uint8_t>(k);
 }
 
 void PlaceLuCunGroup(Placer& put, const ChartRecord& r, const AppSettings& s,
@@ -111,8 +120,7 @@ void PlaceRedPhoenix(Placer& put, const ChartRecord& r, const AppSettings& s,
     put.b(flowPos + 6, StarB::TianXi);
 }
 
-void PlaceGroupB(Placer& put, const ChartRecord& r, const AppSettings& s,
-                 const LevelContext& x) {
+void PlaceGroupB(Placer& put, const ChartRecord& r, const AppSettings& s, const LevelContext& x) {
     const int wm = x.Wm - 1, wh = x.Wh, wd = x.Wd, yb = x.Yb;
     const MonthRow& month = kByMonth[x.Wm - 1];
 
@@ -162,7 +170,9 @@ void PlaceGroupB(Placer& put, const ChartRecord& r, const AppSettings& s,
 
 } // namespace
 
-int LuCunPosition(int stem) { return P(kByStem[Mod(stem, 10)].luCun); }
+int LuCunPosition(int stem) {
+    return P(kByStem[Mod(stem, 10)].luCun);
+}
 
 void PlaceAuxiliaryStars(ChartBlock& c, const ChartRecord& r, const AppSettings& s,
                          const LevelContext& x) {

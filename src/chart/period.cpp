@@ -40,7 +40,9 @@ struct FlowDate {
     int year, month, day, leap, hour, minute;
 };
 
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool InRange(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
 
 // The leap flag only counts for the year's real leap month; a flag on any other
 // month would convert a day of the wrong month.
@@ -48,8 +50,7 @@ bool IsRealLeap(int year, int month, int leap) {
     return leap != 0 && LunarYearMonthLengths(year).leapMonth == month;
 }
 
-void ContextOfNatalLevels(const ChartRecord& r, const AppSettings& s, int level,
-                          LevelContext& x) {
+void ContextOfNatalLevels(const ChartRecord& r, const AppSettings& s, int level, LevelContext& x) {
     x.Ys = r.yearStem;
     x.Yb = r.yearBranch;
     x.Wm = x.M;
@@ -68,11 +69,11 @@ void SetPresentDouJun(ChartRecord& r, const CurrentTime& now, const LevelContext
 
 FlowDate CompleteFlowDate(const ChartRecord& r, const AppSettings& s, int level, int& sourceDay) {
     const int timeBase = NormalisedTimeBase(s);
-    const DateSource src = timeBase == 2
-                               ? DateSource{s.BaseMonth, s.BaseDate, s.BaseIsLeap, s.BaseTime}
-                               : DateSource{r.lunarMonth, r.lunarDay, r.isLeapMonth, r.placementHour};
-    FlowDate f{r.flowLunarYear, r.flowLunarMonth, r.flowLunarDay, r.flowIsLeap, r.flowHour,
-               r.flowMinute};
+    const DateSource src =
+        timeBase == 2 ? DateSource{s.BaseMonth, s.BaseDate, s.BaseIsLeap, s.BaseTime}
+                      : DateSource{r.lunarMonth, r.lunarDay, r.isLeapMonth, r.placementHour};
+    FlowDate f{r.flowLunarYear, r.flowLunarMonth, r.flowLunarDay,
+               r.flowIsLeap,    r.flowHour,       r.flowMinute};
     sourceDay = f.day;
     if (timeBase == 2 && s.UsePanParm == 1) {
         // The custom date replaces whatever was picked.
@@ -100,7 +101,9 @@ FlowDate CompleteFlowDate(const ChartRecord& r, const AppSettings& s, int level,
         f.hour = src.hour;
         sourceDay = f.day;
         break;
-    default: sourceDay = f.day; break; // 流時 and 流分: the picker set hour and minute
+    default:
+        sourceDay = f.day;
+        break; // 流時 and 流分: the picker set hour and minute
     }
     return f;
 }
@@ -108,7 +111,8 @@ FlowDate CompleteFlowDate(const ChartRecord& r, const AppSettings& s, int level,
 ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv env, int level,
                                 LevelContext& x) {
     const int timeBase = NormalisedTimeBase(s);
-    if (timeBase == 1 || (timeBase == 0 && s.UsePanParm == 1)) RefreshCurrentTime(env.now, env.clock);
+    if (timeBase == 1 || (timeBase == 0 && s.UsePanParm == 1))
+        RefreshCurrentTime(env.now, env.clock);
 
     int sourceDay = 0;
     const FlowDate f = CompleteFlowDate(r, s, level, sourceDay);
@@ -174,13 +178,19 @@ ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv e
     // is still found by the true modulo.
     const int age = f.year - r.lunarYear + 1;
     r.flowYearPosition = static_cast<int16_t>(PositionOfBranch(x.Yb));
-    r.flowLifePalace = static_cast<int16_t>(
-        s.FlowLifeHouseType == 0 ? r.flowYearPosition : SmallLimitPalace(r, age));
+    r.flowLifePalace = static_cast<int16_t>(s.FlowLifeHouseType == 0 ? r.flowYearPosition
+                                                                     : SmallLimitPalace(r, age));
     int douJun; // GodBase 0, and any value outside 0-2: 子年斗君
     switch (s.GodBase) {
-    case 1: douJun = r.flowYearPosition - x.M + x.birthHour + 1; break;
-    case 2: douJun = SmallLimitPalace(r, age) - x.M + x.birthHour + 1; break;
-    default: douJun = PositionOfBranch(r.ziYearDouJun); break;
+    case 1:
+        douJun = r.flowYearPosition - x.M + x.birthHour + 1;
+        break;
+    case 2:
+        douJun = SmallLimitPalace(r, age) - x.M + x.birthHour + 1;
+        break;
+    default:
+        douJun = PositionOfBranch(r.ziYearDouJun);
+        break;
     }
     r.flowDouJun = static_cast<int16_t>(Wrap12(douJun));
     r.douJunBranch = static_cast<int16_t>(BranchOfPosition(r.flowDouJun));
@@ -189,11 +199,21 @@ ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv e
     if (level >= kLevelFlowHour) r.flowHourPalace = static_cast<int16_t>(PositionOfBranch(f.hour));
 
     switch (level) {
-    case kLevelFlowYear: x.chartLife = r.flowLifePalace; break;
-    case kLevelFlowMonth: x.chartLife = r.flowMonthLifePalace; break;
-    case kLevelFlowDay: x.chartLife = Wrap12(r.flowMonthLifePalace + f.day % 12 - 1); break;
-    case kLevelFlowHour: x.chartLife = r.flowHourPalace; break;
-    default: x.chartLife = Wrap12(r.flowHourPalace + f.minute); break;
+    case kLevelFlowYear:
+        x.chartLife = r.flowLifePalace;
+        break;
+    case kLevelFlowMonth:
+        x.chartLife = r.flowMonthLifePalace;
+        break;
+    case kLevelFlowDay:
+        x.chartLife = Wrap12(r.flowMonthLifePalace + f.day % 12 - 1);
+        break;
+    case kLevelFlowHour:
+        x.chartLife = r.flowHourPalace;
+        break;
+    default:
+        x.chartLife = Wrap12(r.flowHourPalace + f.minute);
+        break;
     }
     x.tianCaiBase = level == kLevelFlowYear ? r.flowDouJun : x.chartLife;
     return {};
@@ -234,7 +254,9 @@ void OverlayNatalStars(ChartBlock& c, const ChartBlock& natal) {
 
 } // namespace
 
-ChartResult Refuse(ChartRefusal why, const char* message) { return {why, message}; }
+ChartResult Refuse(ChartRefusal why, const char* message) {
+    return {why, message};
+}
 
 } // namespace detail
 
@@ -328,7 +350,8 @@ ChartResult RecomputeAfterSettingsChange(ChartRecord& r, ChartEnv env) {
     r.bureau = static_cast<int16_t>(BureauOf(BasePalace(r, env.settings), r.yearStem));
     if (ChartResult natal = ComputeNatalChart(r, env); !natal) return natal;
     ChartResult period;
-    if (r.shownLevel > kLevelNatal) period = ComputePeriodChart(r, r.shownLevel, r.periodChart, env);
+    if (r.shownLevel > kLevelNatal)
+        period = ComputePeriodChart(r, r.shownLevel, r.periodChart, env);
     r.periodChanged = 1;
     return period;
 }

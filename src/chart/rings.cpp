@@ -15,7 +15,9 @@ int NayinElement(int stem, int branch) {
 }
 
 // Element of the 五行局 that a stem and a palace give (局 2 水, 3 木, 4 金, 5 土, 6 火).
-int BureauElement(int stem, int position) { return BureauOf(position, stem) - 2; }
+int BureauElement(int stem, int position) {
+    return BureauOf(position, stem) - 2;
+}
 
 // The element the 長生 ring of this level starts from, by 12God: 0 the natal
 // pair everywhere; 1 (and 3) the pair of each level's own period; 2 and any other
@@ -26,8 +28,10 @@ int LongLifeElement(const ChartRecord& r, const AppSettings& s, const LevelConte
     if (s.God12 == 0 || x.level == kLevelNatal) return natal;
     if (s.God12 == 1 || s.God12 == 3) {
         switch (x.level) {
-        case kLevelTenYear: return BureauElement(r.yearStem, r.tenYearPalace);
-        case kLevelFlowYear: return NayinElement(x.Ys, x.Yb);
+        case kLevelTenYear:
+            return BureauElement(r.yearStem, r.tenYearPalace);
+        case kLevelFlowYear:
+            return NayinElement(x.Ys, x.Yb);
         case kLevelFlowMonth: {
             const int p = x.flowPillars.month();
             return NayinElement(PillarStem(p), PillarBranch(p));
@@ -54,7 +58,8 @@ void PlaceLongLifeRing(ChartBlock& c, const ChartRecord& r, const AppSettings& s
     static constexpr Branch kStart[5] = {Shen, Hai, Si, Shen, Yin};
     const int start = PositionOfBranch(kStart[LongLifeElement(r, s, x)]);
     const int dir = x.forward ? 1 : -1;
-    for (int k = 0; k < 12; ++k) c.longLifeRing[Wrap12(start + dir * k)] = static_cast<uint8_t>(k);
+    for (int k = 0; k < 12; ++k)
+        c.longLifeRing[Wrap12(start + dir * k)] = static_cast<uint8_t>(k);
 }
 
 void PlaceFrontRings(ChartBlock& c, const ChartRecord& r, const AppSettings& s,

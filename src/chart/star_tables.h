@@ -15,16 +15,16 @@ struct StemRow {
         flowHorse1;
 };
 inline constexpr StemRow kByStem[10] = {
-    {Yin, Chou, Wei, Wei, You, Si, Si, Shen, Shen, Yin},     // 甲
-    {Mao, Zi, Shen, Chen, Shen, Wu, Wu, Wu, Wu, Hai},        // 乙
-    {Si, Hai, You, Si, Zi, Shen, Zi, Chen, Chen, Shen},      // 丙
-    {Wu, Hai, You, Yin, Hai, You, Si, Yin, Yin, Si},         // 丁
-    {Si, Chou, Wei, Mao, Mao, Shen, Wu, Zi, Xu, Yin},        // 戊
-    {Wu, Zi, Shen, You, Yin, You, Shen, You, You, Hai},      // 己
-    {Shen, Chou, Wei, Hai, Wu, Hai, Yin, Wei, Wei, Shen},    // 庚
-    {You, Wu, Yin, You, Si, Zi, Wu, Si, Si, Si},             // 辛
-    {Hai, Mao, Si, Xu, Wu, Yin, You, Mao, Mao, Yin},         // 壬
-    {Zi, Mao, Si, Wu, Si, Mao, Hai, Chou, Hai, Hai},         // 癸
+    {Yin, Chou, Wei, Wei, You, Si, Si, Shen, Shen, Yin},  // 甲
+    {Mao, Zi, Shen, Chen, Shen, Wu, Wu, Wu, Wu, Hai},     // 乙
+    {Si, Hai, You, Si, Zi, Shen, Zi, Chen, Chen, Shen},   // 丙
+    {Wu, Hai, You, Yin, Hai, You, Si, Yin, Yin, Si},      // 丁
+    {Si, Chou, Wei, Mao, Mao, Shen, Wu, Zi, Xu, Yin},     // 戊
+    {Wu, Zi, Shen, You, Yin, You, Shen, You, You, Hai},   // 己
+    {Shen, Chou, Wei, Hai, Wu, Hai, Yin, Wei, Wei, Shen}, // 庚
+    {You, Wu, Yin, You, Si, Zi, Wu, Si, Si, Si},          // 辛
+    {Hai, Mao, Si, Xu, Wu, Yin, You, Mao, Mao, Yin},      // 壬
+    {Zi, Mao, Si, Wu, Si, Mao, Hai, Chou, Hai, Hai},      // 癸
 };
 
 // By year branch 子 .. 亥.
@@ -51,9 +51,9 @@ struct MonthRow {
     Branch tianYue, tianWu, jieShen, yinSha;
 };
 inline constexpr MonthRow kByMonth[12] = {
-    {Xu, Si, Shen, Yin},    {Si, Shen, Shen, Zi},  {Chen, Yin, Xu, Xu},   {Yin, Hai, Xu, Shen},
-    {Wei, Si, Zi, Wu},      {Mao, Shen, Zi, Chen}, {Hai, Yin, Yin, Yin},  {Wei, Hai, Yin, Zi},
-    {Yin, Si, Chen, Xu},    {Wu, Shen, Chen, Shen}, {Xu, Yin, Wu, Wu},    {Yin, Hai, Wu, Chen},
+    {Xu, Si, Shen, Yin}, {Si, Shen, Shen, Zi},   {Chen, Yin, Xu, Xu},  {Yin, Hai, Xu, Shen},
+    {Wei, Si, Zi, Wu},   {Mao, Shen, Zi, Chen},  {Hai, Yin, Yin, Yin}, {Wei, Hai, Yin, Zi},
+    {Yin, Si, Chen, Xu}, {Wu, Shen, Chen, Shen}, {Xu, Yin, Wu, Wu},    {Yin, Hai, Wu, Chen},
 };
 
 } // namespace zelk::detail

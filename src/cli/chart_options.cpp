@@ -99,13 +99,15 @@ void ParseInto(Args& args, ChartOptions& o) {
     if (TakeFlag(args, "--flow-leap")) o.flowLeap = true;
     if (TakeOption(args, "--now", value)) {
         LocalDateTime t;
-        if (!ParseMoment(value, t)) throw Fail{"--now 需要 \"YYYY-MM-DD HH:MM\"，而不是 '" + value + "'"};
+        if (!ParseMoment(value, t))
+            throw Fail{"--now 需要 \"YYYY-MM-DD HH:MM\"，而不是 '" + value + "'"};
         o.now = t;
     }
     if (TakeOption(args, "--data-dir", value)) o.dataDir = value;
     while (TakeOption(args, "--set", value)) {
         const auto eq = value.find('=');
-        if (eq == std::string::npos || eq == 0) throw Fail{"--set 需要 KEY=VALUE，而不是 '" + value + "'"};
+        if (eq == std::string::npos || eq == 0)
+            throw Fail{"--set 需要 KEY=VALUE，而不是 '" + value + "'"};
         o.sets.emplace_back(value.substr(0, eq), value.substr(eq + 1));
     }
     if (TakeOption(args, "--format", value)) {
@@ -142,7 +144,8 @@ bool LoadSettingsOfFolder(const std::string& dataDir, const CurrentTime& now, Ap
     return true;
 }
 
-bool ApplySet(AppSettings& s, const std::string& name, const std::string& value, std::string& error) {
+bool ApplySet(AppSettings& s, const std::string& name, const std::string& value,
+              std::string& error) {
     const SettingKey* k = FindSettingKeyByName(name);
     if (!k) {
         error = "不明的設定鍵: " + name;
@@ -175,7 +178,8 @@ int PresentDecadePalace(const ChartRecord& r, const CurrentTime& now) {
     const int age = now.lunar.year - r.lunarYear + 1;
     int best = -1;
     for (int p = 0; p < 12; ++p)
-        if (r.decadeFirstAge[p] <= age && (best < 0 || r.decadeFirstAge[p] > r.decadeFirstAge[best]))
+        if (r.decadeFirstAge[p] <= age &&
+            (best < 0 || r.decadeFirstAge[p] > r.decadeFirstAge[best]))
             best = p;
     if (best >= 0) return best;
     for (int p = 0; p < 12; ++p)
@@ -241,7 +245,8 @@ void ComputeChartFromOptions(const ChartOptions& o, ChartRun& run) {
 
     // The period pickers: the ten-year palace or the flow date, then the chart.
     ChartRecord& r = run.record;
-    r.tenYearPalace = static_cast<int16_t>(o.tenYearPalace ? *o.tenYearPalace : PresentDecadePalace(r, run.now));
+    r.tenYearPalace =
+        static_cast<int16_t>(o.tenYearPalace ? *o.tenYearPalace : PresentDecadePalace(r, run.now));
     if (o.flowYear) r.flowLunarYear = static_cast<int16_t>(*o.flowYear);
     if (o.flowMonth) r.flowLunarMonth = static_cast<int16_t>(*o.flowMonth);
     if (o.flowDay) r.flowLunarDay = static_cast<int16_t>(*o.flowDay);

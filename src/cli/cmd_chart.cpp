@@ -35,7 +35,9 @@ const std::string& Text(ResText t) {
     }
     return cache.emplace(key, std::move(text)).first->second;
 }
-const std::string& Text(int id) { return Text(ResText{id}); }
+const std::string& Text(int id) {
+    return Text(ResText{id});
+}
 
 std::string NameUtf8(const ChartRecord& r) {
     std::u16string name;
@@ -46,63 +48,97 @@ std::string NameUtf8(const ChartRecord& r) {
     return QString::fromStdU16String(name).toStdString();
 }
 
-template <class Array>
-void NumberArray(Json& j, const char* key, const Array& a) {
+template <class Array> void NumberArray(Json& j, const char* key, const Array& a) {
     j.key(key).beginArray();
-    for (auto v : a) j.num(v);
+    for (auto v : a)
+        j.num(v);
     j.endArray();
 }
 
 void RecordJson(Json& j, const ChartRecord& r) {
     j.key("record").beginObject();
-    const std::pair<const char*, long long> scalars[] = {
-        {"clientIndex", r.clientIndex}, {"lunarYear", r.lunarYear}, {"lunarMonth", r.lunarMonth},
-        {"lunarDay", r.lunarDay}, {"hourIndex", r.hourIndex}, {"placementHour", r.placementHour},
-        {"solarYear", r.solarYear}, {"solarMonth", r.solarMonth}, {"solarDay", r.solarDay},
-        {"clockHour", r.clockHour}, {"birthMinute", r.birthMinute}, {"yearStem", r.yearStem},
-        {"yearBranch", r.yearBranch}, {"tigerStem", r.tigerStem}, {"bureau", r.bureau},
-        {"lifePalace", r.lifePalace}, {"bodyPalace", r.bodyPalace},
-        {"ziYearDouJun", r.ziYearDouJun}, {"stemParity", r.stemParity},
-        {"isLeapMonth", r.isLeapMonth}, {"sex", r.sex}, {"chartFilled", r.chartFilled},
-        {"periodChanged", r.periodChanged}, {"newChart", r.newChart}};
-    for (const auto& [k, v] : scalars) j.key(k).num(v);
+    const std::pair<const char*, long long> scalars[] = {{"clientIndex", r.clientIndex},
+                                                         {"lunarYear", r.lunarYear},
+                                                         {"lunarMonth", r.lunarMonth},
+                                                         {"lunarDay", r.lunarDay},
+                                                         {"hourIndex", r.hourIndex},
+                                                         {"placementHour", r.placementHour},
+                                                         {"solarYear", r.solarYear},
+                                                         {"solarMonth", r.solarMonth},
+                                                         {"solarDay", r.solarDay},
+                                                         {"clockHour", r.clockHour},
+                                                         {"birthMinute", r.birthMinute},
+                                                         {"yearStem", r.yearStem},
+                                                         {"yearBranch", r.yearBranch},
+                                                         {"tigerStem", r.tigerStem},
+                                                         {"bureau", r.bureau},
+                                                         {"lifePalace", r.lifePalace},
+                                                         {"bodyPalace", r.bodyPalace},
+                                                         {"ziYearDouJun", r.ziYearDouJun},
+                                                         {"stemParity", r.stemParity},
+                                                         {"isLeapMonth", r.isLeapMonth},
+                                                         {"sex", r.sex},
+                                                         {"chartFilled", r.chartFilled},
+                                                         {"periodChanged", r.periodChanged},
+                                                         {"newChart", r.newChart}};
+    for (const auto& [k, v] : scalars)
+        j.key(k).num(v);
     j.key("name").str(NameUtf8(r));
     NumberArray(j, "birthPillars", r.birthPillars);
-    const std::pair<const char*, long long> more[] = {
-        {"shownLevel", r.shownLevel}, {"tenYearPalace", r.tenYearPalace},
-        {"flowLunarYear", r.flowLunarYear}, {"flowSolarYear", r.flowSolarYear},
-        {"flowLunarMonth", r.flowLunarMonth}, {"flowSolarMonth", r.flowSolarMonth},
-        {"flowLunarDay", r.flowLunarDay}, {"flowSolarDay", r.flowSolarDay},
-        {"flowHour", r.flowHour}, {"flowMinute", r.flowMinute}, {"flowIsLeap", r.flowIsLeap}};
-    for (const auto& [k, v] : more) j.key(k).num(v);
+    const std::pair<const char*, long long> more[] = {{"shownLevel", r.shownLevel},
+                                                      {"tenYearPalace", r.tenYearPalace},
+                                                      {"flowLunarYear", r.flowLunarYear},
+                                                      {"flowSolarYear", r.flowSolarYear},
+                                                      {"flowLunarMonth", r.flowLunarMonth},
+                                                      {"flowSolarMonth", r.flowSolarMonth},
+                                                      {"flowLunarDay", r.flowLunarDay},
+                                                      {"flowSolarDay", r.flowSolarDay},
+                                                      {"flowHour", r.flowHour},
+                                                      {"flowMinute", r.flowMinute},
+                                                      {"flowIsLeap", r.flowIsLeap}};
+    for (const auto& [k, v] : more)
+        j.key(k).num(v);
     NumberArray(j, "smallLimitOrder", r.smallLimitOrder);
     NumberArray(j, "decadeFirstAge", r.decadeFirstAge);
     const std::pair<const char*, long long> period[] = {
-        {"douJunBranch", r.douJunBranch}, {"flowYearPosition", r.flowYearPosition},
-        {"flowLifePalace", r.flowLifePalace}, {"flowDouJun", r.flowDouJun},
-        {"flowMonthLifePalace", r.flowMonthLifePalace}, {"flowHourPalace", r.flowHourPalace},
-        {"solarTermNow", r.solarTermNow}, {"forwardDirection", r.forwardDirection}};
-    for (const auto& [k, v] : period) j.key(k).num(v);
+        {"douJunBranch", r.douJunBranch},
+        {"flowYearPosition", r.flowYearPosition},
+        {"flowLifePalace", r.flowLifePalace},
+        {"flowDouJun", r.flowDouJun},
+        {"flowMonthLifePalace", r.flowMonthLifePalace},
+        {"flowHourPalace", r.flowHourPalace},
+        {"solarTermNow", r.solarTermNow},
+        {"forwardDirection", r.forwardDirection}};
+    for (const auto& [k, v] : period)
+        j.key(k).num(v);
     j.key("lifeMaster").str(Text(LifeMasterStringId(r.lifePalace)));
     j.key("bodyMaster").str(Text(BodyMasterStringId(r.yearBranch)));
     j.key("bureauText").str(Text(BureauStringId(r.bureau)));
     j.endObject();
 }
 
-std::string MarkName(uint32_t bit) { return "化" + Text(StarNameA(bit)); }
+std::string MarkName(uint32_t bit) {
+    return "化" + Text(StarNameA(bit));
+}
 
 void StarJson(Json& j, const std::string& name, const char* group, int bit, int grade,
               uint8_t numeric, int element) {
     j.beginObject().key("name").str(name).key("group").str(group).key("bit").num(bit);
     j.key("brightness");
-    if (grade >= 0) j.str(Text(GradeStringId(grade)));
-    else j.null();
+    if (grade >= 0)
+        j.str(Text(GradeStringId(grade)));
+    else
+        j.null();
     j.key("numericBrightness");
-    if (numeric & 0x0F) j.num(numeric & 0x0F);
-    else j.null();
+    if (numeric & 0x0F)
+        j.num(numeric & 0x0F);
+    else
+        j.null();
     j.key("element");
-    if (element >= 0) j.str(Text(ElementStringId(element)));
-    else j.null();
+    if (element >= 0)
+        j.str(Text(ElementStringId(element)));
+    else
+        j.null();
     j.endObject();
 }
 
@@ -139,7 +175,12 @@ void BlockJson(Json& j, const ChartRecord& r, const AppSettings& s) {
         j.key("position").num(p).key("branch").str(Text(BranchStringId(branch)));
         j.key("stem").num(c.stemAt(p)).key("stemName").str(Text(StemStringId(c.stemAt(p))));
         j.key("name").num(c.nameAt(p)).key("nameText").str(Text(PalaceNameStringId(c.nameAt(p))));
-        j.key("groupA").num(c.groupA[p]).key("groupB").num(c.groupB[p]).key("groupC").num(c.groupC[p]);
+        j.key("groupA")
+            .num(c.groupA[p])
+            .key("groupB")
+            .num(c.groupB[p])
+            .key("groupC")
+            .num(c.groupC[p]);
         j.key("longLifeRing").num(c.longLifeRing[p]).key("doctorRing").num(c.doctorRing[p]);
         j.key("yearFrontRing").num(c.yearFrontRing[p]);
         j.key("generalFrontRing").num(c.generalFrontRing[p]);
@@ -231,15 +272,15 @@ std::string ChartText(const ChartRun& run) {
     out += "陽曆 " + std::to_string(r.solarYear) + "-" + std::to_string(r.solarMonth) + "-" +
            std::to_string(r.solarDay) + "  農曆 " + std::to_string(r.lunarYear) + "-" +
            (r.isLeapMonth ? Text(363) : std::string()) + std::to_string(r.lunarMonth) + "-" +
-           std::to_string(r.lunarDay) + "  " + Text(BranchStringId(r.hourIndex % 12)) + "時  " +
+           std::to_string(r.lunarDay) + "  " + Text(BranchStringId(r.placementHour % 12)) + "時  " +
            Text(r.sex == 0 ? 132 : 133) + "  " + Text(BureauStringId(r.bureau)) + "\n";
     out += "命主 " + Text(LifeMasterStringId(r.lifePalace)) + "  身主 " +
            Text(BodyMasterStringId(r.yearBranch)) + "  命宮 " +
            Text(PositionStringId(r.lifePalace)) + "  身宮 " + Text(PositionStringId(r.bodyPalace));
     if (r.shownLevel > 0)
-        out += "  流盤 " + std::to_string(r.flowLunarYear) + "-" + std::to_string(r.flowLunarMonth) +
-               "-" + std::to_string(r.flowLunarDay) + " " + Text(BranchStringId(r.flowHour % 12)) +
-               "時";
+        out += "  流盤 " + std::to_string(r.flowLunarYear) + "-" +
+               std::to_string(r.flowLunarMonth) + "-" + std::to_string(r.flowLunarDay) + " " +
+               Text(BranchStringId(r.flowHour % 12)) + "時";
     out += "\n";
     const int sua = run.settings.SuaStarNameType;
     for (int p = 0; p < 12; ++p) {

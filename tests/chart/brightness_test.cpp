@@ -5,7 +5,7 @@ namespace zelk::test {
 namespace {
 
 TEST(Brightness, TextAndNumericGrades) {
-    EXPECT_EQ(TextGrade(StarA::ZiWei, At(Zi)), 3);     // 平
+    EXPECT_EQ(TextGrade(StarA::ZiWei, At(Zi)), 3);            // 平
     EXPECT_EQ(NumericGrade(kGroupA, StarA::ZiWei, Zi), 0x15); // 5 with a ring
     EXPECT_EQ(TextGrade(StarA::TianJi, At(Yin)), kNone);
     EXPECT_EQ(TextGrade(StarA::PoJun, At(Chen)), kNone);
@@ -27,14 +27,17 @@ TEST(Brightness, TextAndNumericGrades) {
 
 std::array<uint32_t, 12> Words(std::initializer_list<std::pair<int, uint32_t>> stars) {
     std::array<uint32_t, 12> w{};
-    for (auto [p, bits] : stars) w[p] |= bits;
+    for (auto [p, bits] : stars)
+        w[p] |= bits;
     return w;
 }
 
 TEST(Elements, GroupAWithCompanionsAndBorrowedStars) {
     EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::LianZhen}}), 3, StarA::LianZhen), 1); // 木
-    EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::LianZhen | StarA::TanLang}}), 3, StarA::LianZhen), 4);
-    EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::LianZhen | StarA::TanLang}}), 3, StarA::TanLang), 0);
+    EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::LianZhen | StarA::TanLang}}), 3, StarA::LianZhen),
+              4);
+    EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::LianZhen | StarA::TanLang}}), 3, StarA::TanLang),
+              0);
     EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::QiSha | StarA::ZiWei}}), 3, StarA::QiSha), 4);
     EXPECT_EQ(ElementOfGroupA(Words({{3, StarA::QiSha}}), 3, StarA::QiSha), 2);
 
@@ -64,7 +67,7 @@ TEST(Elements, GroupBPalaceBoundAndRings) {
     EXPECT_EQ(ElementOfGroupB(kGroupPalaceBound, kTianShi, 6, 2, c), 0);
     EXPECT_EQ(ElementOfGroupB(kGroupB, StarB::TianYao, 0, 40, c), kNone);
 
-    c.doctorRing[1] = 1;   // 力士 火
+    c.doctorRing[1] = 1;    // 力士 火
     c.yearFrontRing[8] = 8; // 白虎 金
     EXPECT_EQ(ElementOfRing(1, c, kRingDoctor, 1), 4);
     EXPECT_EQ(ElementOfRing(2, c, kRingDoctor, 1), kNone); // not at that palace

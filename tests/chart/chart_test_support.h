@@ -13,7 +13,9 @@
 namespace zelk::test {
 
 // Palace position of a branch 0 子 .. 11 亥.
-inline int At(int branch) { return PositionOfBranch(branch); }
+inline int At(int branch) {
+    return PositionOfBranch(branch);
+}
 enum B { Zi, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
 
 struct Env {
@@ -62,7 +64,9 @@ inline ChartRecord LoadOrDie(Env& e, BirthInput& in) {
     return r;
 }
 
-inline ChartRecord LoadOrDie(Env& e, BirthInput&& in) { return LoadOrDie(e, in); }
+inline ChartRecord LoadOrDie(Env& e, BirthInput&& in) {
+    return LoadOrDie(e, in);
+}
 
 inline ChartRecord LoadStoredOrDie(Env& e, BirthInput& in) {
     ChartRecord r;
@@ -71,12 +75,15 @@ inline ChartRecord LoadStoredOrDie(Env& e, BirthInput& in) {
     return r;
 }
 
-inline ChartRecord LoadStoredOrDie(Env& e, BirthInput&& in) { return LoadStoredOrDie(e, in); }
+inline ChartRecord LoadStoredOrDie(Env& e, BirthInput&& in) {
+    return LoadStoredOrDie(e, in);
+}
 
 // Positions holding a bit of a word array.
 inline int CountBit(const std::array<uint32_t, 12>& words, uint32_t bit) {
     int n = 0;
-    for (uint32_t w : words) n += (w & bit) ? 1 : 0;
+    for (uint32_t w : words)
+        n += (w & bit) ? 1 : 0;
     return n;
 }
 inline int FindBit(const std::array<uint32_t, 12>& words, uint32_t bit) {
@@ -93,9 +100,11 @@ inline bool FindBirth(Env& e, int y, int m, int d, int hourIndex, int sex,
     for (int i = 0; i < 15000; ++i, ++day) {
         // Walk Gregorian days through the lunar conversion of the engine itself.
         int yy = 1900, n = day;
-        while (n > (IsGregorianLeapYear(yy) ? 366 : 365)) n -= IsGregorianLeapYear(yy++) ? 366 : 365;
+        while (n > (IsGregorianLeapYear(yy) ? 366 : 365))
+            n -= IsGregorianLeapYear(yy++) ? 366 : 365;
         int mm = 1;
-        while (n > GregorianMonthLength(yy, mm)) n -= GregorianMonthLength(yy, mm++);
+        while (n > GregorianMonthLength(yy, mm))
+            n -= GregorianMonthLength(yy, mm++);
         ChartRecord r;
         BirthInput in = Dialog(yy, mm, n, hourIndex, sex);
         if (!LoadChartInputs(r, in, InputCommand::NewClient, e.env()).ok()) continue;

@@ -7,7 +7,9 @@
 namespace zelk::test {
 namespace {
 
-uint32_t Mark(int k) { return StarA::HuaLu >> k; }
+uint32_t Mark(int k) {
+    return StarA::HuaLu >> k;
+}
 
 // The palace of `star` carries mark k, and no other palace does.
 void ExpectMarkOn(const ChartBlock& c, uint32_t star, int k) {
@@ -28,8 +30,10 @@ TEST(FourHua, JiaYearMethodZero) {
 
 TEST(FourHua, GengYearByMethod) {
     Env e;
-    auto geng = [&](int type) { e.settings.FourHuaType = static_cast<int16_t>(type);
-                                return LoadOrDie(e, Dialog(1990, 7, 7, 5, 0)); }; // 庚午
+    auto geng = [&](int type) {
+        e.settings.FourHuaType = static_cast<int16_t>(type);
+        return LoadOrDie(e, Dialog(1990, 7, 7, 5, 0));
+    }; // 庚午
     const ChartRecord m0 = geng(0);
     ExpectMarkOn(m0.natalChart, StarA::TaiYin, 2);
     ExpectMarkOn(m0.natalChart, StarA::TianTong, 3);
@@ -46,7 +50,7 @@ TEST(FourHua, EmptyUserCellMarksNothing) {
     Env e;
     e.settings.FourHuaType = 3;
     e.settings.UserFourHuaTable = kFourHuaPresetTable[0];
-    e.settings.UserFourHuaTable[0][1] = 0;                  // 甲 權: empty
+    e.settings.UserFourHuaTable[0][1] = 0;                   // 甲 權: empty
     e.settings.UserFourHuaTable[0][2] = FourHuaStarMask(25); // 甲 科: names the 化祿 mark bit
     const ChartRecord r = LoadOrDie(e, Dialog(1984, 7, 7, 5, 0));
     EXPECT_EQ(CountBit(r.natalChart.groupA, Mark(1)), 0);
@@ -67,8 +71,10 @@ TEST(FourHua, FindHuaPalacesAndBadStems) {
     const auto found = FindHuaPalaces(9, r.natalChart.groupA, e.settings); // 癸: 破 巨 陰 貪
     EXPECT_EQ(found[0], FindBit(r.natalChart.groupA, StarA::PoJun));
     EXPECT_EQ(found[3], FindBit(r.natalChart.groupA, StarA::TanLang));
-    EXPECT_EQ(FindHuaPalaces(10, r.natalChart.groupA, e.settings), (std::array<int, 4>{-1, -1, -1, -1}));
-    EXPECT_EQ(FindHuaPalaces(-1, r.natalChart.groupA, e.settings), (std::array<int, 4>{-1, -1, -1, -1}));
+    EXPECT_EQ(FindHuaPalaces(10, r.natalChart.groupA, e.settings),
+              (std::array<int, 4>{-1, -1, -1, -1}));
+    EXPECT_EQ(FindHuaPalaces(-1, r.natalChart.groupA, e.settings),
+              (std::array<int, 4>{-1, -1, -1, -1}));
     // A chart without the star (an empty block) answers -1.
     const std::array<uint32_t, 12> none{};
     EXPECT_EQ(FindHuaPalaces(0, none, e.settings), (std::array<int, 4>{-1, -1, -1, -1}));
@@ -77,7 +83,7 @@ TEST(FourHua, FindHuaPalacesAndBadStems) {
 TEST(FourHua, StemOfEachLevelByYearHuaBase) {
     Env e;
     ChartRecord r = LoadOrDie(e, Dialog(1985, 9, 9, 7, 1)); // 乙
-    r.flowLunarYear = 2004;                                // 甲
+    r.flowLunarYear = 2004;                                 // 甲
     r.flowLunarMonth = 5;
     r.flowLunarDay = 10;
     r.flowHour = 3;
@@ -89,7 +95,8 @@ TEST(FourHua, StemOfEachLevelByYearHuaBase) {
         EXPECT_EQ(FourHuaStemOfLevel(x, level, e.settings), 1);
         // The marks of the birth year stem stand on the same stars as in the natal chart.
         for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(FindBit(x.periodChart.groupA, Mark(k)), FindBit(x.natalChart.groupA, Mark(k)));
+            EXPECT_EQ(FindBit(x.periodChart.groupA, Mark(k)),
+                      FindBit(x.natalChart.groupA, Mark(k)));
     }
     e.settings.YearHuaBase = 2;
     EXPECT_EQ(FourHuaStemOfLevel(r, 1, e.settings), 1);
@@ -127,7 +134,8 @@ TEST(CauseAndKarma, RenYearMarksTigerAndRat) {
     EXPECT_EQ(CountBit(r.natalChart.groupC, StarC::LaiYin), 2);
     // 業障: the 化忌 star of the stem of 丑 (壬 year: 丑 carries 癸, 化忌 貪狼).
     ASSERT_EQ(r.natalChart.stemAt(At(Chou)), 9);
-    EXPECT_EQ(FindBit(r.natalChart.groupC, StarC::YeZhang), FindBit(r.natalChart.groupA, StarA::TanLang));
+    EXPECT_EQ(FindBit(r.natalChart.groupC, StarC::YeZhang),
+              FindBit(r.natalChart.groupA, StarA::TanLang));
     EXPECT_EQ(CountBit(r.natalChart.groupC, StarC::YeZhang), 1);
 
     e.settings.Lyyg_Display = 0;

@@ -41,8 +41,8 @@ TEST(Frame, LeapMonthPlacementFollowsLeapBase) {
 }
 
 TEST(Frame, BureauTable) {
-    EXPECT_EQ(detail::BureauOf(At(Zi), 0), 2);   // 甲 year, 命宮 at 子: 水二局
-    EXPECT_EQ(detail::BureauOf(At(Yin), 1), 5);  // 乙 year, 命宮 at 寅: 土五局
+    EXPECT_EQ(detail::BureauOf(At(Zi), 0), 2);  // 甲 year, 命宮 at 子: 水二局
+    EXPECT_EQ(detail::BureauOf(At(Yin), 1), 5); // 乙 year, 命宮 at 寅: 土五局
 }
 
 TEST(Frame, HourTwelveCountsAsRat) {

@@ -26,7 +26,8 @@ struct Day {
 AppSettings Profile(int n) {
     AppSettings s;
     if (n % 4 == 1) {
-        s.PanBase = 1, s.LeapBase = 2, s.FourHuaType = 1, s.FlowMaDisplay = 1, s.FlowLuanDisplay = 1;
+        s.PanBase = 1, s.LeapBase = 2, s.FourHuaType = 1, s.FlowMaDisplay = 1,
+        s.FlowLuanDisplay = 1;
         s.HorseBase = 0, s.GodBase = 2, s.FlowLifeHouseType = 1, s.SmallSanType = 1, s.God12 = 1;
         s.DoctorType = 1, s.LuType = 1, s.FlowLuDisplay = 1, s.YearHuaBase = 1;
     } else if (n % 4 == 2) {
@@ -93,7 +94,8 @@ std::string CheckChart(const ChartRecord& r, const ChartBlock& c, int level, con
     for (int k = 0; k < 4; ++k) {
         const uint32_t mark = StarA::HuaLu >> k;
         const int where = FindBit(c.groupA, table[stem][k]);
-        if (CountBit(c.groupA, mark) != 1 || !(c.groupA[where] & mark)) return "mark " + std::to_string(k);
+        if (CountBit(c.groupA, mark) != 1 || !(c.groupA[where] & mark))
+            return "mark " + std::to_string(k);
     }
 
     auto countC = [&](uint32_t b) { return CountBit(c.groupC, b); };
@@ -133,10 +135,12 @@ void CheckNatal(Env& e, const Day& day, int hour, int sex, int& charts) {
     ASSERT_EQ(fault, "") << day.y << "-" << day.m << "-" << day.d << " hour " << hour << " sex "
                          << sex;
     int ages = 0;
-    for (int p = 0; p < 12; ++p) ages += r.decadeFirstAge[p];
+    for (int p = 0; p < 12; ++p)
+        ages += r.decadeFirstAge[p];
     ASSERT_EQ(ages, 12 * r.bureau + 660);
     unsigned orders = 0;
-    for (int16_t o : r.smallLimitOrder) orders |= 1u << (o - 1);
+    for (int16_t o : r.smallLimitOrder)
+        orders |= 1u << (o - 1);
     ASSERT_EQ(orders, 0xFFFu);
 }
 
@@ -150,7 +154,8 @@ TEST(Invariants, EveryDayOfTheTable) {
         if (i % 41 == 0) {
             // Every hour and both sexes on a sample of days.
             for (int hour = 0; hour <= 12; ++hour)
-                for (int sex = 0; sex <= 1; ++sex) CheckNatal(e, day, hour, sex, charts);
+                for (int sex = 0; sex <= 1; ++sex)
+                    CheckNatal(e, day, hour, sex, charts);
         }
         if (HasFatalFailure()) return;
     }

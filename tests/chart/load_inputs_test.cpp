@@ -80,9 +80,9 @@ TEST(LoadChartInputs, RefusesBirthsOutsideTheLunarTable) {
 
 TEST(LoadChartInputs, RefusesFieldsOutOfRange) {
     Env e;
-    for (BirthInput in : {Dialog(2000, 2, 30, 0, 0), Dialog(2000, 13, 1, 0, 0),
-                          Dialog(2000, 1, 1, 13, 0), Dialog(2000, 1, 1, -1, 0),
-                          Dialog(2000, 1, 1, 0, 7)}) {
+    for (BirthInput in :
+         {Dialog(2000, 2, 30, 0, 0), Dialog(2000, 13, 1, 0, 0), Dialog(2000, 1, 1, 13, 0),
+          Dialog(2000, 1, 1, -1, 0), Dialog(2000, 1, 1, 0, 7)}) {
         ChartRecord r;
         const ChartResult res = LoadChartInputs(r, in, InputCommand::NewClient, e.env());
         EXPECT_EQ(res.refusal, ChartRefusal::StoredFieldOutOfRange);

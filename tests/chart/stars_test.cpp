@@ -17,12 +17,13 @@ TEST(MainStars, WaterTwoDayOneAndZiWeiAtTiger) {
     const struct {
         uint32_t star;
         int branch;
-    } expected[] = {{StarA::ZiWei, Yin},     {StarA::TianFu, Yin},   {StarA::TianJi, Chou},
-                    {StarA::TaiYang, Hai},   {StarA::WuQu, Xu},      {StarA::TianTong, You},
-                    {StarA::LianZhen, Wu},   {StarA::TaiYin, Mao},   {StarA::TanLang, Chen},
-                    {StarA::JuMen, Si},      {StarA::TianXiang, Wu}, {StarA::TianLiang, Wei},
-                    {StarA::QiSha, Shen},    {StarA::PoJun, Zi}};
-    for (const auto& x : expected) EXPECT_EQ(FindBit(t.groupA, x.star), At(x.branch));
+    } expected[] = {{StarA::ZiWei, Yin},   {StarA::TianFu, Yin},   {StarA::TianJi, Chou},
+                    {StarA::TaiYang, Hai}, {StarA::WuQu, Xu},      {StarA::TianTong, You},
+                    {StarA::LianZhen, Wu}, {StarA::TaiYin, Mao},   {StarA::TanLang, Chen},
+                    {StarA::JuMen, Si},    {StarA::TianXiang, Wu}, {StarA::TianLiang, Wei},
+                    {StarA::QiSha, Shen},  {StarA::PoJun, Zi}};
+    for (const auto& x : expected)
+        EXPECT_EQ(FindBit(t.groupA, x.star), At(x.branch));
 }
 
 TEST(AuxiliaryStars, RenYearStemStars) {
@@ -104,7 +105,7 @@ class FlowYearStars : public ::testing::Test {
     ChartRecord r;
     void SetUp() override {
         r = LoadOrDie(e, Dialog(1985, 9, 9, 7, 1)); // 乙丑, female
-        r.flowLunarYear = 2004;                    // 甲申
+        r.flowLunarYear = 2004;                     // 甲申
     }
     const ChartBlock& Flow() {
         EXPECT_TRUE(ComputePeriodChart(r, 2, r.periodChart, e.env()).ok());
@@ -133,7 +134,7 @@ TEST_F(FlowYearStars, HorseByYearOrMonth) {
 TEST_F(FlowYearStars, MethodOneMovesTheHorseAndThePhoenix) {
     e.settings.FourHuaType = 1;
     const ChartBlock& c = Flow();
-    EXPECT_EQ(FindBit(c.groupB, StarB::TianMa), At(Yin)); // 甲: 寅
+    EXPECT_EQ(FindBit(c.groupB, StarB::TianMa), At(Yin));   // 甲: 寅
     EXPECT_EQ(FindBit(c.groupB, StarB::HongLuan), At(Mao)); // 申 year: 卯
     EXPECT_EQ(FindBit(c.groupB, StarB::TianXi), At(You));
     e.settings.FlowMaDisplay = 1;
