@@ -182,9 +182,9 @@ void ChartPainter::paintPeriodLine(int palace, const QRect& rect) {
     result_.periodLines[palace] = QRect(centre - 3 * l, rect.bottom() + 1 - l, 6 * l, l);
     const auto runs = PeriodLineRuns(record_, settings_, block_, palace, level_, printing_);
     for (const auto& run : runs) {
-        const QFont& font = run.font == PeriodRun::SmallFont                 ? smallFont_
-                            : run.font == PeriodRun::AgesFont && level_ <= 1 ? agesFont_
-                                                                             : palaceFont_;
+        const QFont& font = run.font == PeriodRun::SmallFont  ? smallFont_
+                            : run.font == PeriodRun::AgesFont ? agesFont_
+                                                              : palaceFont_;
         p_.setFont(font);
         const QFontMetrics metrics(font);
         QRect r = rect;

@@ -72,7 +72,9 @@ void AddMinorAges(std::vector<PeriodRun>& runs, const ChartRecord& record,
 void AddDecade(std::vector<PeriodRun>& runs, const ChartRecord& record, const AppSettings& settings,
                int palace, int level, bool printing) {
     if (!printing && !settings.TenYearDisplay) return;
-    auto run = Run(PeriodRun::AgesFont, PeriodRun::BottomRow, PeriodRun::Centred);
+    // The natal chart writes its ages in the number face, the period charts in the palace face.
+    auto run = Run(level == 0 ? PeriodRun::AgesFont : PeriodRun::PalaceFont, PeriodRun::BottomRow,
+                   PeriodRun::Centred);
     const QString range = AgeRange(record.decadeFirstAge[palace]);
     if (level == 1 && palace == Mod(record.tenYearPalace, 12))
         run.segments.push_back({ViewText(421) + range, true});

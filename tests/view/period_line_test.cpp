@@ -68,6 +68,7 @@ TEST_F(PeriodLineTest, TenYearLevelMarksTheCurrentPeriod) {
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ(runs[0].text(), LoadResString(421) + QStringLiteral(" 36 --  45"));
     EXPECT_TRUE(runs[0].segments[0].highlight);
+    EXPECT_EQ(runs[0].font, PeriodRun::PalaceFont);
     runs = PeriodLineRuns(record, settings, block, 2, 1, false);
     EXPECT_EQ(runs[0].text(), QStringLiteral(" 46 --  55"));
     EXPECT_FALSE(runs[0].segments[0].highlight);
