@@ -41,16 +41,6 @@ constexpr int kLeapBase = 314, kGodBase = 315, kHorseBase = 316, kYearHuaBase = 
               kPrintLsan = 610, kNameDisplay = 470, kASTAR1 = 457, kASTAR2 = 458, kBSTAR1 = 459,
               kBSTAR3 = 461, kFlowMa = 567, kMANPIE = 522, kGiSuong = 611, kFourHuaData = 552;
 
-// The widgets need an application object; the test program may not have made one.
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "settings_dialogs_test";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv); // lives for the whole test run
-}
-
 struct CollectingResponder : MessageResponder {
     QStringList warnings;
     void warned(const QString& text) override { warnings << text; }
@@ -60,7 +50,6 @@ struct CollectingResponder : MessageResponder {
 class SettingsDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
         ASSERT_TRUE(dir.isValid());
         context.settingsPath = dir.filePath(QStringLiteral("a16_S3Zelk_V3.ini"));
         SetMessageResponder(&responder);
@@ -502,7 +491,6 @@ TEST_F(SettingsDialogs, UserFourHuaDefaultsThenCancelChangeNothing) {
 }
 
 TEST(FourHuaRowEditor, RestoreDefaultsSelectsTheDefaultStars) {
-    EnsureApplication();
     CEditSkyFourHua row(6, {-1, -1, -1, -1});
     EXPECT_EQ(row.selections(), (CEditSkyFourHua::Row{-1, -1, -1, -1}));
     row.restoreDefaults();
