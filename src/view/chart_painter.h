@@ -46,6 +46,7 @@ struct ChartViewState {
     bool linkMode = false;
     uint32_t linkedBit = 0;
     bool dipperToggleOn = false; // the 七星 column
+    int stripStem = -1;          // the stem chosen in the stem strip (0-9), -1 none
     CurrentTime now;             // the present moment, read by the caller before painting
     QStringList footerLines;     // product-owner lines under the centre block (empty ones skipped)
 };
