@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <functional>
 
 namespace zelk::test {
 
@@ -90,30 +89,6 @@ inline int FindBit(const std::array<uint32_t, 12>& words, uint32_t bit) {
     for (int p = 0; p < 12; ++p)
         if (words[p] & bit) return p;
     return -1;
-}
-
-// The first birth of the table (stepping from `from`, up to ~40 years) for which `pred`
-// holds after loading with the given hour and sex.
-inline bool FindBirth(Env& e, int y, int m, int d, int hourIndex, int sex,
-                      const std::function<bool(const ChartRecord&)>& pred, ChartRecord& out) {
-    int32_t day = DayNumber1900(y, m, d);
-    for (int i = 0; i < 15000; ++i, ++day) {
-        // Walk Gregorian days through the lunar conversion of the engine itself.
-        int yy = 1900, n = day;
-        while (n > (IsGregorianLeapYear(yy) ? 366 : 365))
-            n -= IsGregorianLeapYear(yy++) ? 366 : 365;
-        int mm = 1;
-        while (n > GregorianMonthLength(yy, mm))
-            n -= GregorianMonthLength(yy, mm++);
-        ChartRecord r;
-        BirthInput in = Dialog(yy, mm, n, hourIndex, sex);
-        if (!LoadChartInputs(r, in, InputCommand::NewClient, e.env()).ok()) continue;
-        if (pred(r)) {
-            out = r;
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace zelk::test

@@ -97,22 +97,18 @@ TEST(SmallLimit, TraditionalAndBirthBranchOrders) {
 
 TEST(TenYear, AgesRunWithTheDirectionOfTheBirth) {
     Env e;
-    auto water2LifeAtWu = [](int parity) {
-        return [parity](const ChartRecord& r) {
-            return r.bureau == 2 && r.lifePalace == At(Wu) && r.stemParity == parity;
-        };
-    };
-    ChartRecord yang;
-    ASSERT_TRUE(FindBirth(e, 1980, 1, 1, 3, 0, water2LifeAtWu(0), yang));
+    // 水二局 with 命宮 at 午: month 6, 丑 hour, in a 壬 (yang) and a 丁 (yin) year.
+    const ChartRecord yang = LoadStoredOrDie(e, Stored(1992, 6, 10, false, 2, 0));
+    ASSERT_EQ(yang.bureau, 2);
+    ASSERT_EQ(yang.lifePalace, At(Wu));
     EXPECT_EQ(yang.decadeFirstAge[At(Wu)], 2);
     EXPECT_EQ(yang.decadeFirstAge[At(Wei)], 12);
     EXPECT_EQ(yang.decadeFirstAge[At(Shen)], 22);
     EXPECT_EQ(yang.decadeFirstAge[At(Si)], 112);
-    ChartRecord yin;
-    ASSERT_TRUE(FindBirth(e, 1980, 1, 1, 3, 0, water2LifeAtWu(1), yin));
+    const ChartRecord yin = LoadStoredOrDie(e, Stored(1987, 6, 10, false, 2, 0));
+    ASSERT_EQ(yin.bureau, 2);
     EXPECT_EQ(yin.decadeFirstAge[At(Wu)], 2);
     EXPECT_EQ(yin.decadeFirstAge[At(Si)], 12);
-    EXPECT_EQ(yin.forwardDirection, 0);
 }
 
 } // namespace

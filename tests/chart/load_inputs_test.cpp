@@ -4,6 +4,8 @@
 
 #include "calendar/pillars.h"
 
+#include <functional>
+
 namespace zelk::test {
 namespace {
 
