@@ -127,21 +127,5 @@ TEST(PalaceGeometry, TextRectanglesLieInsideTheirOwnCells) {
     EXPECT_EQ(GridCellOfPalace(12), QPoint(-1, -1));
 }
 
-TEST(PalaceGeometry, AnchorsSitOnTheCentreBlockBorder) {
-    const ChartLayout layout = LayoutForSide(801);
-    const int c = layout.cell; // 200
-    EXPECT_EQ(PalaceAnchor(layout, 0), QPoint(c, 3 * c));
-    EXPECT_EQ(PalaceAnchor(layout, 1), QPoint(c, 500));
-    EXPECT_EQ(PalaceAnchor(layout, 2), QPoint(c, 300));
-    EXPECT_EQ(PalaceAnchor(layout, 4), QPoint(300, c));
-    EXPECT_EQ(PalaceAnchor(layout, 8), QPoint(3 * c, 500));
-    EXPECT_EQ(PalaceAnchor(layout, 11), QPoint(300, 3 * c));
-    for (int p = 0; p < 12; ++p) {
-        const QPoint a = PalaceAnchor(layout, p);
-        const bool onBorder = a.x() == c || a.x() == 3 * c || a.y() == c || a.y() == 3 * c;
-        EXPECT_TRUE(onBorder) << p;
-    }
-}
-
 } // namespace
 } // namespace zelk

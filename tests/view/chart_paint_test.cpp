@@ -222,24 +222,6 @@ TEST(ChartPaint, FlyingStemColoursTheNamesItReaches) {
     EXPECT_EQ(TextsInPalace(printed->device, 0, QStringLiteral("紫")).at(0).pen, QColor(Qt::black));
 }
 
-TEST(ChartPaint, MonochromePrintingDrawsEverythingInBlack) {
-    ChartFixture f;
-    f.period(2);
-    f.settings.YearHuaBase = 3;
-    ChartViewState state;
-    state.printing = true;
-    state.colourTarget = false;
-    auto rec = Record(f, state);
-    ASSERT_FALSE(rec->device.texts().empty());
-    for (const auto& t : rec->device.texts())
-        EXPECT_EQ(t.pen, QColor(Qt::black)) << t.text.toStdString();
-    for (const auto& r : rec->device.rects()) {
-        if (r.brush.isValid()) {
-            EXPECT_EQ(r.brush, QColor(Qt::white));
-        }
-    }
-}
-
 TEST(ChartPaint, NoComputedChartPaintsNothingButWhite) {
     ChartFixture f;
     f.record.shownLevel = -1;

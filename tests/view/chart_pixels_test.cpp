@@ -44,10 +44,6 @@ TEST(ChartPixels, TriadPalacesHaveTheirBackgrounds) {
         if (expected != QColor(Qt::white)) ++coloured;
     }
     EXPECT_EQ(coloured, 4);
-    EXPECT_EQ(colours::PalaceBackground(1), QColor(255, 220, 220));
-    EXPECT_EQ(colours::PalaceBackground(5), QColor(245, 220, 255));
-    EXPECT_EQ(colours::PalaceBackground(7), QColor(255, 255, 180));
-    EXPECT_EQ(colours::PalaceBackground(9), QColor(220, 255, 220));
 
     // Switched off on screen.
     f.settings.ColorType34 = 1;
