@@ -159,7 +159,7 @@ ChartResult ContextOfFlowLevels(ChartRecord& r, const AppSettings& s, ChartEnv e
     r.flowLunarYear = static_cast<int16_t>(f.year);
     r.flowLunarMonth = static_cast<int16_t>(f.month);
     r.flowLunarDay = static_cast<int16_t>(f.day);
-    r.flowIsLeap = f.leap != 0 ? 1 : 0;
+    r.flowIsLeap = IsRealLeap(f.year, f.month, f.leap) ? 1 : 0; // only a real leap month is one
     r.flowHour = static_cast<int16_t>(f.hour);
     r.flowMinute = static_cast<int16_t>(f.minute);
     r.flowSolarYear = solar->year;

@@ -74,6 +74,7 @@ TEST_F(Period, LeapFlowMonthConvertsAsTheLeapMonth) {
     r.flowLunarMonth = 6;
     ASSERT_TRUE(Compute(4).ok());
     EXPECT_EQ(r.flowSolarMonth, LunarToSolar(2020, 6, 10, false)->month);
+    EXPECT_EQ(r.flowIsLeap, 0);
 }
 
 TEST_F(Period, CustomDateReplacesThePickedYear) {
