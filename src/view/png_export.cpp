@@ -41,6 +41,9 @@ PngExportResult ExportChartPng(const QString& path, const ChartRecord& record,
         return result;
     }
     QImageWriter writer(&file, "png");
+    // A light zlib level: the picture is mostly flat colour, so a higher level
+    // saves little space and costs several times the time.
+    writer.setQuality(80);
     if (!writer.write(image)) {
         file.cancelWriting();
         result.status = PngExportResult::WriteFailed;
