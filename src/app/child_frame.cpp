@@ -1,0 +1,35 @@
+#include "child_frame.h"
+
+#include "app_context.h"
+#include "res_text.h"
+#include "view/zelk_view_widget.h"
+#include "zelk_doc.h"
+
+#include <QCloseEvent>
+
+namespace zelk {
+
+CChildFrame::CChildFrame(AppContext& context, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(std::make_unique<CZelkDoc>(context.now)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    view_ = new CZelkView(this);
+    view_->setChart(&doc_->record(), &context.settings);
+    view_->setTimeSource([&context] { return context.now; });
+    view_->setFooterLines({Res(514), Res(515)});
+    setWidget(view_);
+    // A chart without a client is titled with the application title.
+    setWindowTitle(Res(57344));
+    connect(doc_.get(), &CZelkDoc::titleChanged, this, &QWidget::setWindowTitle);
+    connect(doc_.get(), &CZelkDoc::chartChanged, this, &CChildFrame::chartChanged);
+}
+
+CChildFrame::~CChildFrame() = default;
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::chartChanged() { view_->chartChanged(); }
+
+} // namespace zelk

@@ -1,0 +1,26 @@
+#include "zelk_app.h"
+
+#include "app_session.h"
+
+namespace zelk {
+
+CZelkApp::CZelkApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setOrganizationName(QStringLiteral("Quiln"));
+    setApplicationName(QStringLiteral("Zelk"));
+    setApplicationVersion(QStringLiteral("3.00.00"));
+    setDesktopFileName(QStringLiteral("zelk"));
+}
+
+CZelkApp::~CZelkApp() { session_.reset(); }
+
+bool CZelkApp::InitInstance() {
+    session_ = std::make_unique<AppSession>();
+    return session_->start(ParseStartupArguments(arguments()));
+}
+
+int CZelkApp::Run() {
+    if (!InitInstance()) return 1;
+    return exec();
+}
+
+} // namespace zelk

@@ -1,0 +1,6 @@
+#include "app/zelk_app.h"
+
+int main(int argc, char** argv) {
+    zelk::CZelkApp app(argc, argv);
+    return app.Run();
+}
