@@ -356,6 +356,16 @@ QString PrintFailedText() {
     return QStringLiteral("列印工作未能完成。");
 }
 
+PageUnits PageUnitsFor(int dpi, QSize deviceSize) {
+    PageUnits units;
+    // The time pages' fixed margins need a fine device; a coarse one is painted
+    // in 1/600 inch units.
+    if (dpi > 0 && dpi < kPrintMinimumDpi) units.factor = double(dpi) / kPrintMinimumDpi;
+    units.pageSize = QSize(Trunc(std::max(0, deviceSize.width()) / units.factor),
+                           Trunc(std::max(0, deviceSize.height()) / units.factor));
+    return units;
+}
+
 PrintOutcome PrintChartDocument(QPagedPaintDevice& device, const PrintSource& source,
                                 bool colourTarget, int fromPage, int toPage) {
     PrintOutcome outcome;
@@ -368,11 +378,10 @@ PrintOutcome PrintChartDocument(QPagedPaintDevice& device, const PrintSource& so
         outcome.error = PrintStartFailedText();
         return outcome;
     }
-    // A coarse device is painted in 1/600 inch units.
-    const int dpi = std::max(1, device.logicalDpiX());
-    const double factor = dpi < kPrintMinimumDpi ? double(dpi) / kPrintMinimumDpi : 1.0;
-    painter.scale(factor, factor);
-    const QSize pageSize(Trunc(device.width() / factor), Trunc(device.height() / factor));
+    const PageUnits units =
+        PageUnitsFor(device.logicalDpiX(), QSize(device.width(), device.height()));
+    painter.scale(units.factor, units.factor);
+    const QSize pageSize = units.pageSize;
 
     bool failed = false;
     for (int page = first; page <= last; ++page) {

@@ -140,6 +140,14 @@ class ChartPrintJob {
     QImage image_;
 };
 
+// The units a device is painted in: its own pixels, or 1/600 inch on a coarser
+// device (`factor` device pixels per unit, at most 1).
+struct PageUnits {
+    double factor = 1.0;
+    QSize pageSize; // the printable area in units
+};
+PageUnits PageUnitsFor(int dpi, QSize deviceSize);
+
 struct PrintOutcome {
     bool ok = false;
     int pagesPrinted = 0;

@@ -13,7 +13,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -53,6 +55,18 @@ struct PdfJob {
         printer.setPageOrientation(orientation);
     }
 };
+
+// Page `page` of a PDF file as a picture at `dpi`, through poppler's pdftoppm;
+// a null image when the tool is not installed.
+QImage RenderPdfPage(const QString& pdf, int page, int dpi) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (tool.isEmpty()) return {};
+    const QString prefix = pdf + QStringLiteral(".page");
+    QProcess::execute(tool, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                             QString::number(page), QStringLiteral("-l"), QString::number(page),
+                             QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
 
 bool HasColourPixel(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
@@ -207,6 +221,45 @@ TEST(ChartPrint, MonochromePrinterGetsNoColour) {
     PrintSource titleText = source;
     titleText.titlePicture = false;
     EXPECT_FALSE(HasColourPixel(PaintPage(titleText, false, 1, a4)));
+}
+
+// The same through a real PDF job on a grey-scale printer.
+TEST(ChartPrint, MonochromePdf) {
+    ChartFixture f;
+    PdfJob job(QPageSize(QPageSize::Letter));
+    job.printer.setColorMode(QPrinter::GrayScale);
+    ASSERT_FALSE(PrinterPrintsColour(job.printer));
+    ASSERT_TRUE(PrintChart(job.printer, SourceOf(f, 0x100)).ok);
+    const QImage page = RenderPdfPage(job.path, 1, 40);
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+    EXPECT_FALSE(HasColourPixel(page));
+
+    PdfJob colour(QPageSize(QPageSize::Letter));
+    ASSERT_TRUE(PrinterPrintsColour(colour.printer));
+    ASSERT_TRUE(PrintChart(colour.printer, SourceOf(f, 0x100)).ok);
+    EXPECT_TRUE(HasColourPixel(RenderPdfPage(colour.path, 1, 40)));
+}
+
+// A coarse printer is painted in 1/600 inch, so the table keeps its margins.
+TEST(ChartPrint, CoarseDevicesUseFinerUnits) {
+    const PageUnits screen = PageUnitsFor(96, QSize(794, 1123));
+    EXPECT_DOUBLE_EQ(screen.factor, 0.16);
+    EXPECT_EQ(screen.pageSize, QSize(4962, 7018));
+    EXPECT_EQ(PageUnitsFor(1200, QSize(9583, 13699)).pageSize, QSize(9583, 13699));
+    EXPECT_EQ(PageUnitsFor(0, QSize(-5, 10)).pageSize, QSize(0, 10));
+
+    ChartFixture f;
+    PdfJob job;
+    job.printer.setResolution(96);
+    ASSERT_TRUE(PrintChart(job.printer, SourceOf(f, 0x201)).ok);
+    const QImage page = RenderPdfPage(job.path, 2, 60);
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+    // The frame's left edge sits 400 units (2/3 inch) into the printable area.
+    const int printableLeft = int(job.printer.pageLayout().paintRectPixels(60).left());
+    int darkest = 255;
+    for (int x = printableLeft + 36; x <= printableLeft + 42; ++x)
+        darkest = std::min(darkest, qGray(page.pixel(x, page.height() / 2)));
+    EXPECT_LT(darkest, 128);
 }
 
 TEST(ChartPrint, YearTexts) {
