@@ -116,6 +116,7 @@ struct PrintSource {
 };
 
 // One print job: the print image is made once, every page is painted from it.
+// The job keeps its own copy of the source.
 class ChartPrintJob {
   public:
     ChartPrintJob(const PrintSource& source, bool colourTarget);
@@ -133,7 +134,7 @@ class ChartPrintJob {
     void paintYearCells(QPainter& painter, const TimePageGeometry& geometry,
                         const TimePageRange& range);
 
-    const PrintSource& source_;
+    PrintSource source_;
     bool colourTarget_ = true;
     int pageCount_ = 1;
     int imageSide_ = 0;
