@@ -285,8 +285,10 @@ CChartInteraction::Hit CChartInteraction::hitAt(QPoint viewportPoint) const {
 
     // Star names: the two top lines, columns counted from the right; the first
     // column that starts at or left of the point holds it.
-    if (chart.y() < origin.y() + 2 * l && chart.x() >= origin.x() + 2 * l) {
-        for (const StarHitArea& star : paint.starNames[std::size_t(palace)]) {
+    const auto& names = paint.starNames[std::size_t(palace)];
+    const int nameBottom = names.empty() ? origin.y() + 2 * l - 1 : names.front().rect.bottom();
+    if (chart.y() <= nameBottom && chart.x() >= origin.x() + 2 * l) {
+        for (const StarHitArea& star : names) {
             if (star.rect.left() <= chart.x()) {
                 hit.kind = Hit::StarName;
                 hit.starNumber = FourHuaStarNumber(star.bit);
@@ -371,8 +373,8 @@ ChartResult CChartInteraction::computePeriod(int level, const AppSettings& setti
                               ChartEnv{settings, now_, clock});
 }
 
-void CChartInteraction::computeAndShow(int level, const AppSettings& settings) {
-    const ChartRecord before = *record_;
+void CChartInteraction::computeAndShow(int level, const AppSettings& settings,
+                                       const ChartRecord& before) {
     const ChartResult result = computePeriod(level, settings);
     if (!result.ok()) {
         // Nothing of the choice stays: the chart shows what it showed before.
@@ -421,7 +423,7 @@ void CChartInteraction::chooseLevel(int level) {
         return;
     }
     if (level == kLevelFlowMonth || level == kLevelFlowDay) DeriveSolarFlowDate(*record_);
-    computeAndShow(level, *settings_);
+    computeAndShow(level, *settings_, before);
 }
 
 bool CChartInteraction::choosePeriodOfLevel(int level, int) {
@@ -547,6 +549,7 @@ void CChartInteraction::pressPeriodLine(const Hit& hit) {
     // A palace click names its period itself: the fixed chart parameters do not apply.
     AppSettings settings = *settings_;
     settings.UsePanParm = 0;
+    const ChartRecord before = r;
     int level = r.shownLevel;
     switch (level) {
     case kLevelNatal:
@@ -581,7 +584,7 @@ void CChartInteraction::pressPeriodLine(const Hit& hit) {
     // then puts everything back.
     if (level >= kLevelFlowYear && level <= kLevelFlowDay) DeriveSolarFlowDate(r);
     r.shownLevel = static_cast<int16_t>(level);
-    computeAndShow(level, settings);
+    computeAndShow(level, settings, before);
 }
 
 void CChartInteraction::pressCentre(const Hit& hit) {

@@ -108,7 +108,7 @@ class CChartInteraction : public QObject {
     void pressCentre(const Hit& hit);
 
     bool choosePeriodOfLevel(int level, int previousLevel);
-    void computeAndShow(int level, const AppSettings& settings);
+    void computeAndShow(int level, const AppSettings& settings, const ChartRecord& before);
     void endHeldDisplays();
     void followStripStem();
     void beforePaint();
