@@ -126,8 +126,14 @@ TEST(ChartPrint, PdfJobsHaveTheirPages) {
     ASSERT_TRUE(outcome.ok);
     EXPECT_EQ(PdfPageCount(flow.path), 1);
 
-    // The dialog's page range: only page 3.
     f.natal();
+    // A landscape Letter page prints like any other.
+    PdfJob wide(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
+    ASSERT_GT(wide.printer.width(), wide.printer.height());
+    ASSERT_TRUE(PrintChart(wide.printer, SourceOf(f, 0x100)).ok);
+    EXPECT_EQ(PdfPageCount(wide.path), 2);
+
+    // The dialog's page range: pages 3 and 4.
     PdfJob range;
     range.printer.setPrintRange(QPrinter::PageRange);
     range.printer.setFromTo(3, 9);
@@ -209,18 +215,16 @@ TEST(ChartPrint, MonochromePrinterGetsNoColour) {
     const PrintSource source = SourceOf(f, 0x100);
     const QSize a4(1190, 1684); // A4 at 150 dpi, painted in page units
     EXPECT_TRUE(HasColourPixel(PaintPage(source, true, 1, a4)));
-    EXPECT_FALSE(HasColourPixel(PaintPage(source, false, 1, a4)));
     EXPECT_FALSE(HasColourPixel(PaintPage(source, false, 2, a4)));
 
-    PrintSource screenOnly = source;
+    // The print image, the screen image in its place, the title text in place
+    // of the picture: all grey.
+    PrintSource screenOnly = source, titleText = source, printImage = source;
     screenOnly.imageFactory = [](int) { return QImage(); };
     screenOnly.screenImage = test::PaintToImage(f, 300);
-    EXPECT_FALSE(HasColourPixel(PaintPage(screenOnly, false, 1, a4)));
-
-    // The title text instead of the picture is black as well.
-    PrintSource titleText = source;
     titleText.titlePicture = false;
-    EXPECT_FALSE(HasColourPixel(PaintPage(titleText, false, 1, a4)));
+    for (const PrintSource* s : {&printImage, &screenOnly, &titleText})
+        EXPECT_FALSE(HasColourPixel(PaintPage(*s, false, 1, a4)));
 }
 
 // The same through a real PDF job on a grey-scale printer.
@@ -349,15 +353,6 @@ TEST(ChartPrint, TinyPagesKeepAnEmptyTable) {
         for (int page = 1; page <= 4; ++page)
             EXPECT_TRUE(job.paintPage(painter, size, page));
     }
-}
-
-TEST(ChartPrint, LandscapeLetterPdf) {
-    ChartFixture f;
-    PdfJob job(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
-    ASSERT_GT(job.printer.width(), job.printer.height());
-    const PrintOutcome outcome = PrintChart(job.printer, SourceOf(f, 0x100));
-    ASSERT_TRUE(outcome.ok);
-    EXPECT_EQ(PdfPageCount(job.path), 2);
 }
 
 TEST(PrintCommands, PreviewBookkeeping) {
