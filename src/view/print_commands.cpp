@@ -70,6 +70,8 @@ PrintCommandResult PrintWithDialog(QWidget* parent, const PrintRequest& request)
 
 PrintCommandResult OpenPreview(QWidget* parent, const PrintRequest& request) {
     auto shared = std::make_shared<PrintRequest>(request);
+    // A page range chosen for an earlier job would hide pages of the preview.
+    SharedPrinter().setPrintRange(QPrinter::AllPages);
     auto* dialog = new QPrintPreviewDialog(&SharedPrinter(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(PreviewTitle(request.source.record));
