@@ -120,7 +120,7 @@ void AddNotices(Json& j, const ClientStoreResult& result) {
         j.key("message").num(n.messageId);
         j.key("text").str(U(ClientMessageText(n.messageId)));
         if (!n.path.isEmpty()) j.key("path").str(U(n.path));
-        if (n.number != 0) j.key("number").num(n.number);
+        if (n.number >= 0) j.key("number").num(n.number);
         j.endObject();
     }
     j.endArray();
@@ -216,7 +216,8 @@ int ExportFromDatabase(Args args) {
     j.beginObject();
     j.key("exported").num(result.count);
     j.key("file").str(U(out));
-    j.key("encoding").str(result.has(kMsgExportedAsUtf8) ? "UTF-8" : "Big5");
+    if (ClientFileKindOf(ClientFileExtension(out)) == ClientFileKind::Csv)
+        j.key("encoding").str(result.has(kMsgExportedAsUtf8) ? "UTF-8" : "Big5");
     AddNotices(j, result);
     j.endObject();
     std::cout << j.text() << "\n";

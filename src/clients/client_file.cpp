@@ -110,8 +110,7 @@ ClientStoreResult ReadClientFile(const QString& path, ClientList& list, bool rep
 
     ClientFileImage image = ParseClientFile(bytes);
     result.count = int(image.records.size());
-    if (image.damage != ClientFileDamage::None)
-        result.note(kMsgFileDamaged, path, qMax<long long>(result.count, 0));
+    if (image.damage != ClientFileDamage::None) result.note(kMsgFileDamaged, path, result.count);
     if (replace) {
         list = std::move(image.records);
     } else {

@@ -44,7 +44,7 @@ QString ClientMessageText(int messageId) {
 QString ClientNoticeText(const ClientNotice& notice) {
     QString text = ClientMessageText(notice.messageId);
     if (!notice.path.isEmpty()) text += QLatin1Char(' ') + notice.path;
-    if (notice.number != 0) text += QStringLiteral(" (%1)").arg(notice.number);
+    if (notice.number >= 0) text += QStringLiteral(" (%1)").arg(notice.number);
     return text;
 }
 

@@ -34,8 +34,8 @@ enum ClientMessage : int {
 
 struct ClientNotice {
     int messageId = 0;
-    QString path;         // the file the message is about (may be empty)
-    long long number = 0; // a count the message mentions (records kept, lines refused), else 0
+    QString path;          // the file the message is about (may be empty)
+    long long number = -1; // a count the message mentions (records kept, lines refused); -1 none
 };
 
 // The outcome of one operation: whether it did what was asked, and what to tell.
@@ -45,11 +45,11 @@ struct ClientStoreResult {
     int count = 0;  // records read, imported or written
     std::vector<ClientNotice> notices;
 
-    ClientStoreResult& note(int messageId, const QString& path = {}, long long number = 0) {
+    ClientStoreResult& note(int messageId, const QString& path = {}, long long number = -1) {
         notices.push_back({messageId, path, number});
         return *this;
     }
-    ClientStoreResult& fail(int messageId, const QString& path = {}, long long number = 0) {
+    ClientStoreResult& fail(int messageId, const QString& path = {}, long long number = -1) {
         ok = false;
         return note(messageId, path, number);
     }
