@@ -170,8 +170,10 @@ TimePageGeometry ComputeTimePage(int width, int height, bool allRanges) {
     geo.titleLine = QRect(0, 0, W, hb / 2);
     geo.birthLine = QRect(0, hb / 2, W, hb - hb / 2);
     geo.footer = QRect(kTableLeft, H - hb, xr, hb);
-    geo.titleFontHeight = (xr + 20) / 24;
-    geo.birthFontHeight = (xr + 20) / 36;
+    // The heights follow the width; on a landscape page they would outgrow the
+    // header band's halves and the name would run off the top of the sheet.
+    geo.titleFontHeight = std::min((xr + 20) / 24, geo.titleLine.height() * 4 / 5);
+    geo.birthFontHeight = std::min((xr + 20) / 36, geo.birthLine.height() * 4 / 5);
     return geo;
 }
 

@@ -341,6 +341,19 @@ TEST(ChartPrint, TimePageCells) {
     }
 }
 
+// The header lines keep to their halves of the band, in landscape as well.
+TEST(ChartPrint, TimePageHeaderFitsItsBand) {
+    const TimePageGeometry portrait = ComputeTimePage(9583, 13699, true);
+    EXPECT_EQ(portrait.titleFontHeight, (9583 - 800 + 20) / 24);
+    EXPECT_EQ(portrait.birthFontHeight, (9583 - 800 + 20) / 36);
+    for (const bool all : {true, false}) {
+        const TimePageGeometry wide = ComputeTimePage(13699, 9583, all);
+        EXPECT_LE(wide.titleFontHeight, wide.titleLine.height() * 4 / 5);
+        EXPECT_LE(wide.birthFontHeight, wide.birthLine.height() * 4 / 5);
+        EXPECT_EQ(wide.titleLine.height() + wide.birthLine.height(), wide.headerHeight);
+    }
+}
+
 TEST(ChartPrint, TinyPagesKeepAnEmptyTable) {
     const TimePageGeometry g = ComputeTimePage(300, 200, true);
     EXPECT_EQ(g.tableWidth, 0);
