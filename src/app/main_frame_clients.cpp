@@ -15,6 +15,7 @@
 #include "zelk_doc.h"
 
 #include <QMdiArea>
+#include <QSignalBlocker>
 
 namespace zelk {
 
@@ -33,8 +34,15 @@ void CMainFrame::openStartupDatabase(const QString& commandLinePath) {
             ? ResolveClientDatabasePath(context_.mainString(608), context_.programDir)
             : commandLinePath;
     lockDatabase(path);
+    // The stored finder applies to the first filling of the tree, so the list is
+    // put into the tree once.
+    CMyFinderEdit* finder = clientPane_->finder();
+    {
+        const QSignalBlocker quiet(finder);
+        finder->startWith(context_.mainString(609));
+    }
+    t->presetClientFinder(finder->text());
     report(t->loadClientDatabase(path));
-    clientPane_->finder()->startWith(context_.mainString(609));
 }
 
 bool CMainFrame::refuseWhenReadOnly() {

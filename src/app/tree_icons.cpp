@@ -56,8 +56,15 @@ QIcon RootIcon() {
     return QIcon(pm);
 }
 
-QIcon MaleIcon() { return PersonIcon(QColor(0x3A, 0x6E, 0xC8)); }
-QIcon FemaleIcon() { return PersonIcon(QColor(0xD8, 0x4E, 0x8A)); }
+// Drawn once: the tree sets one on every client item.
+QIcon MaleIcon() {
+    static const QIcon icon = PersonIcon(QColor(0x3A, 0x6E, 0xC8));
+    return icon;
+}
+QIcon FemaleIcon() {
+    static const QIcon icon = PersonIcon(QColor(0xD8, 0x4E, 0x8A));
+    return icon;
+}
 
 QIcon ToolIcon(int command) {
     switch (command) {

@@ -12,7 +12,7 @@ namespace zelk {
 QString RootLabelOf(const QString& path) { return ClientTreeRootLabel(path); }
 
 CViewTree::CViewTree(ClientSettings& settings, QWidget* parent)
-    : QTreeWidget(parent), db_(settings) {
+    : QTreeWidget(parent), db_(settings), maleIcon_(MaleIcon()), femaleIcon_(FemaleIcon()) {
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(false);
@@ -44,13 +44,14 @@ ClientStoreResult CViewTree::loadClientDatabase(const QString& path) {
     return afterChange(result, {}, db_.currentPath() != before);
 }
 
-void CViewTree::addClientItem(QTreeWidgetItem* root, const tagUserInfo& record, int position) {
-    auto* item = new QTreeWidgetItem(root);
+QTreeWidgetItem* CViewTree::makeClientItem(const tagUserInfo& record, int position) const {
+    auto* item = new QTreeWidgetItem;
     item->setText(0, record.name.text());
-    item->setIcon(0, record.sex != 0 ? FemaleIcon() : MaleIcon());
+    item->setIcon(0, record.sex != 0 ? femaleIcon_ : maleIcon_);
     item->setData(0, Qt::UserRole, position);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
+    return item;
 }
 
 void CViewTree::rebuildClientTree() {
@@ -58,7 +59,9 @@ void CViewTree::rebuildClientTree() {
     const QSignalBlocker block(this);
     clear();
     expandGuard_ = false;
-    auto* root = new QTreeWidgetItem(this);
+    // The items are made first and handed to the tree in one step: inserting tens
+    // of thousands of rows one at a time would notify the view for each.
+    auto* root = new QTreeWidgetItem;
     root->setText(0, RootLabelOf(db_.currentPath()));
     root->setIcon(0, RootIcon());
     root->setData(0, Qt::UserRole, 0);
@@ -69,10 +72,14 @@ void CViewTree::rebuildClientTree() {
     const ClientList& list = db_.clients();
     QList<QTreeWidgetItem*> items;
     for (int p = 0; p < static_cast<int>(list.size()); ++p)
-        if (MatchesClientFilter(filter_, list[p])) addClientItem(root, list[p], p);
+        if (MatchesClientFilter(filter_, list[p])) items.append(makeClientItem(list[p], p));
+    root->addChildren(items);
+    addTopLevelItem(root);
     root->setExpanded(true);
     rebuilding_ = false;
 }
+
+void CViewTree::presetClientFinder(const QString& text) { filter_ = ApplyClientFinder(text); }
 
 void CViewTree::applyClientFinder(const QString& text) {
     filter_ = ApplyClientFinder(text);
@@ -134,8 +141,17 @@ ClientStoreResult CViewTree::saveDatabaseAs(const QString& path) {
 QTreeWidgetItem* CViewTree::itemOfPosition(int position) const {
     QTreeWidgetItem* root = rootItem();
     if (!root) return nullptr;
-    for (int i = 0; i < root->childCount(); ++i)
-        if (PositionOfItem(root->child(i)) == position) return root->child(i);
+    // Client items stand in list order, so their positions increase.
+    int lo = 0, hi = root->childCount() - 1;
+    while (lo <= hi) {
+        const int mid = lo + (hi - lo) / 2;
+        const int p = PositionOfItem(root->child(mid));
+        if (p == position) return root->child(mid);
+        if (p < position)
+            lo = mid + 1;
+        else
+            hi = mid - 1;
+    }
     return nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "clients/client_database.h"
 #include "clients/client_finder.h"
 
+#include <QIcon>
 #include <QTreeWidget>
 
 #include <set>
@@ -28,6 +29,8 @@ class CViewTree : public QTreeWidget {
     ClientStoreResult loadClientDatabase(const QString& path = {});
     void rebuildClientTree();
     void applyClientFinder(const QString& text);
+    // The filter of a finder text without rebuilding (the next rebuild applies it).
+    void presetClientFinder(const QString& text);
 
     // Changes to the list; each rebuilds the tree and reports the positions it
     // removed through recordsMoved, so open charts can find their clients again.
@@ -68,13 +71,14 @@ class CViewTree : public QTreeWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    void addClientItem(QTreeWidgetItem* root, const tagUserInfo& record, int position);
+    QTreeWidgetItem* makeClientItem(const tagUserInfo& record, int position) const;
     void onCurrentItemChanged(QTreeWidgetItem* current);
     void onItemCollapsed(QTreeWidgetItem* item);
     ClientStoreResult afterChange(ClientStoreResult result, const std::set<int>& removed,
                                   bool fileChanged);
 
     ClientDatabase db_;
+    QIcon maleIcon_, femaleIcon_;
     ClientFilter filter_;
     bool selectedByChart_ = false;
     bool expandGuard_ = false;

@@ -351,8 +351,9 @@ TEST_F(MainWindowTest, ExportThenImportAppendsWithFreshNumbers) {
     frame->exportClients(); // nothing checked
     EXPECT_EQ(s.responder.warnings.value(0), QStringLiteral("請先選取客戶"));
     frame->toggleAllChecks();
+    ASSERT_EQ(frame->tree()->countCheckedClients(), 2);
     frame->exportClients();
-    EXPECT_TRUE(QFileInfo::exists(csv));
+    EXPECT_TRUE(QFileInfo::exists(csv)) << s.responder.warnings.join(QStringLiteral(" / ")).toStdString();
     EXPECT_TRUE(s.responder.warnings.last().startsWith(QStringLiteral("選取項目匯出完成")));
 
     frame->importClients();
