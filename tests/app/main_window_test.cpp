@@ -472,7 +472,7 @@ TEST(MainWindowPicture, AnOpenChartIsPaintedInItsWindow) {
             if (qGray(canvas.pixel(x, y)) < 100) ++dark;
     EXPECT_GT(dark, 100);
 
-    frame->resize(1400, 1000);
+    frame->resize(1600, 1100);
     QApplication::processEvents();
     const QPixmap shot = frame->grab();
     EXPECT_FALSE(shot.isNull());
