@@ -1,14 +1,18 @@
 // The chart painter: one natal and one flow-year chart painted at 1024 px, the
-// whole PNG export, and the side panel. Run: build/bin/bench_view
+// whole PNG export, the side panel, and a natal chart printed with its three time
+// pages to a PDF file. Run: build/bin/bench_view
 #include "chart/chart_engine.h"
 #include "view/chart_painter.h"
+#include "view/chart_print.h"
 #include "view/font_faces.h"
 #include "view/png_export.h"
 #include "view/side_panel.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -87,10 +91,33 @@ void BM_SidePanelNatal(benchmark::State& state) {
     }
 }
 
+// The whole print job as the print command runs it: the print image made once,
+// the chart page and one time page per age range (ages 1-27, 28-54, 55-81) on
+// A4 at the printer's high resolution, written to a PDF file.
+void BM_PrintNatalWithThreeTimePages(benchmark::State& state) {
+    BenchChart chart(0);
+    PrintSource source;
+    source.record = chart.record;
+    source.settings = chart.settings;
+    source.settings.PrintLsan = kPrintRangePerPage | 0x7;
+    source.state.now = chart.now;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.pdf"));
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const PrintOutcome outcome = PrintChart(printer, source);
+        if (!outcome.ok || outcome.pagesPrinted != 4) state.SkipWithError("print failed");
+    }
+}
+
 BENCHMARK(BM_PaintChartNatal1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintChartFlowYear1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SidePanelNatal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintNatalWithThreeTimePages)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
