@@ -20,12 +20,6 @@ int32_t AppContext::takeNextClientId() {
     return id;
 }
 
-void AppContext::keepNextIdAbove(int32_t lastId) {
-    if (settings.UserNextId > lastId) return;
-    settings.UserNextId = FollowingClientId(lastId);
-    storeIntSetting(kUserNextIdKey, settings.UserNextId);
-}
-
 QString AppContext::dataFile(const QString& name) const {
     const QString found = FindDataFile(name, explicitDataDir);
     return found.isEmpty() ? QDir(dataFilesDir).filePath(name) : found;

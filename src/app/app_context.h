@@ -26,9 +26,6 @@ struct AppContext {
     // Takes the next client number for a new client and writes the advanced number
     // to UserNextId at once.
     int32_t takeNextClientId();
-    // Raises the next number above `lastId` (the rule applied after every rebuild of
-    // the client tree: only the last record is consulted).
-    void keepNextIdAbove(int32_t lastId);
     // The path of a data file installed beside the program.
     QString dataFile(const QString& name) const;
     // Writes one integer setting of the main section to the settings file.
