@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "command_ids.h"
+#include "interpret/explanation_lists.h"
 #include "main_frame.h"
 #include "res_text.h"
 #include "settings/program_paths.h"
@@ -56,6 +57,8 @@ void AppSession::readCurrentTime() {
 
 bool AppSession::start(const StartupOptions& options) {
     InstallFontSubstitutions();
+    // The built-in quoted lists (star names, explanation texts) are parsed once.
+    InstallExplanationLists(ParseExplanationLists());
     QString overrideDir = options.dataDir;
     if (overrideDir.isEmpty()) overrideDir = qEnvironmentVariable(kDataDirEnvironmentVariable);
     context_.explicitDataDir = overrideDir;
