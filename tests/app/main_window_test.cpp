@@ -484,3 +484,43 @@ TEST(MainWindowPicture, AnOpenChartIsPaintedInItsWindow) {
 
 } // namespace
 } // namespace zelk
+
+namespace zelk {
+namespace {
+
+// The three database-file commands; charts of the previous database are no longer
+// stored ones, since the other file's positions mean other clients.
+TEST(DatabaseFileCommands, NewSwitchAndSaveAs) {
+    QTemporaryDir dir;
+    test::TestSession s(dir.path());
+    CMainFrame* frame = s.session->mainFrame();
+    FillInputDialog({QStringLiteral("甲"), 1980, 1, 1, 1});
+    frame->newClient();
+    CChildFrame* chart = frame->chartWindows().front();
+    ASSERT_EQ(chart->document()->clientIndex(), 0);
+
+    const QString copy = dir.filePath(QStringLiteral("copy.kvy"));
+    SetFileChooser([copy](FileDialogKind, const QString&) { return copy; });
+    frame->saveClientFileAs();
+    EXPECT_EQ(frame->tree()->rootItem()->text(0), QStringLiteral("copy_客戶資料"));
+    EXPECT_EQ(chart->document()->clientIndex(), 0); // the same records under a new name
+
+    const QString fresh = dir.filePath(QStringLiteral("fresh.kvy"));
+    SetFileChooser([fresh](FileDialogKind, const QString&) { return fresh; });
+    frame->newClientFile();
+    EXPECT_EQ(frame->tree()->rootItem()->text(0), QStringLiteral("fresh_客戶資料"));
+    EXPECT_TRUE(frame->tree()->clients().empty());
+    EXPECT_EQ(chart->document()->clientIndex(), -1);
+    QFile freshFile(fresh);
+    ASSERT_TRUE(freshFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(freshFile.readAll(), QByteArray("\0\0", 2));
+
+    SetFileChooser([copy](FileDialogKind, const QString&) { return copy; });
+    frame->openClientFile();
+    ASSERT_EQ(frame->tree()->clients().size(), 1u);
+    EXPECT_EQ(frame->tree()->clients()[0].name.text(), QStringLiteral("甲"));
+    EXPECT_TRUE(s.responder.warnings.isEmpty()) << s.responder.warnings.join('\n').toStdString();
+}
+
+} // namespace
+} // namespace zelk
