@@ -13,6 +13,7 @@
 #include "app/view_tree.h"
 #include "app/zelk_doc.h"
 #include "clients/client_file.h"
+#include "settings/settings_store.h"
 #include "view/zelk_view_widget.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -520,6 +522,40 @@ TEST(DatabaseFileCommands, NewSwitchAndSaveAs) {
     ASSERT_EQ(frame->tree()->clients().size(), 1u);
     EXPECT_EQ(frame->tree()->clients()[0].name.text(), QStringLiteral("甲"));
     EXPECT_TRUE(s.responder.warnings.isEmpty()) << s.responder.warnings.join('\n').toStdString();
+}
+
+} // namespace
+} // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(UserNewView, StandardToolBarAndOneChartWindowPerClient) {
+    QTemporaryDir dir;
+    {
+        test::TestSession s(dir.path());
+        CMainFrame* frame = s.session->mainFrame();
+        EXPECT_EQ(frame->findChild<QToolBar*>(QStringLiteral("standardToolBar")), nullptr);
+        for (int i = 0; i < 3; ++i) {
+            FillInputDialog({QStringLiteral("客%1").arg(i), 1980 + i, 1, 1, 1});
+            frame->newClient();
+        }
+        PutIntSetting(1, 550, s.session->context().settingsPath, false, CurrentTime{});
+    }
+    test::TestSession s(dir.path());
+    CMainFrame* frame = s.session->mainFrame();
+    auto* bar = frame->findChild<QToolBar*>(QStringLiteral("standardToolBar"));
+    ASSERT_NE(bar, nullptr);
+    for (QAction* a : bar->actions()) {
+        if (a->data().toInt() == cmd::StandardOpen || a->data().toInt() == cmd::StandardSave) {
+            EXPECT_FALSE(a->isEnabled());
+        }
+    }
+    frame->newChartWindow(); // a fresh empty chart window is used first
+    for (int p = 0; p < 3; ++p) frame->openClientChart(p);
+    ASSERT_EQ(frame->chartWindows().size(), 3u);
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(frame->chartWindows()[p]->document()->clientIndex(), p);
 }
 
 } // namespace
