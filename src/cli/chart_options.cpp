@@ -139,6 +139,12 @@ bool LoadSettingsOfFolder(const std::string& dataDir, const CurrentTime& now, Ap
         error = "無法讀取設定檔: " + r.error.toStdString();
         return false;
     }
+    // The custom date is read only when the file selects it. A run whose --set selects
+    // it must still find the date the program would read: the stored one, else today.
+    if (s.TimeBase != 2)
+        for (int id :
+             {key::BaseYear, key::BaseMonth, key::BaseDate, key::BaseTime, key::BaseIsLeap})
+            SetSettingValue(s, id, GetIntSetting(id, path, now));
     cache.emplace(key, s);
     out = s;
     return true;

@@ -589,10 +589,14 @@ TEST(CliChart, EveryLevelComputesItsPeriodChartFromThePickedDate) {
                     BirthLine("M", "--level 4 " + flowDay) +
                     BirthLine("M", "--level 5 " + flowDay + " --flow-hour 6") +
                     BirthLine("M", "--level 6 " + flowDay + " --flow-hour 6 --flow-minute 3") +
-                    BirthLine("M", "--level 2 --flow-year 1980 --set FlowLifeHouseType=1")));
-    ASSERT_EQ(answers.size(), 9u);
+                    BirthLine("M", "--level 2 --flow-year 1980 --set FlowLifeHouseType=1") +
+                    BirthLine("M", "--level 2 --flow-year 2025 --set TimeBase=2 --set UsePanParm=1 "
+                                   "--set BaseYear=2030") +
+                    BirthLine("M", "--level 3 --flow-year 2025 --flow-month 6 --flow-leap") +
+                    BirthLine("M", "--level 3 --flow-year 2025 --flow-month 7 --flow-leap")));
+    ASSERT_EQ(answers.size(), 12u);
     const JsonValue& natal = answers[0];
-    const int levels[] = {0, 1, 1, 2, 3, 4, 5, 6, 2};
+    const int levels[] = {0, 1, 1, 2, 3, 4, 5, 6, 2, 2, 3, 3};
     for (std::size_t i = 0; i < answers.size(); ++i) {
         SCOPED_TRACE("answer " + std::to_string(i));
         ASSERT_FALSE(answers[i].has("error")) << answers[i]["error"].text;
@@ -674,6 +678,20 @@ TEST(CliChart, EveryLevelComputesItsPeriodChartFromThePickedDate) {
     EXPECT_EQ(LifePalaceOf(before), 4);
     EXPECT_EQ(PositionOf(before, "化祿"), 7); // 太陽
     EXPECT_EQ(PositionOf(before, "化忌"), 5); // 天同
+
+    // A custom base date replaces the picked year; the parts not set are today's
+    // (lunar 3-15). 2030 is 庚戌.
+    const JsonValue& custom = answers[9]["record"];
+    EXPECT_EQ(Num(custom, "flowLunarYear"), 2030);
+    EXPECT_EQ(Num(custom, "flowLunarMonth"), 3);
+    EXPECT_EQ(Num(custom, "flowLunarDay"), 15);
+    EXPECT_EQ(Num(custom, "flowYearPosition"), 8);
+    EXPECT_EQ(LifePalaceOf(answers[9]), 8);
+
+    // The leap flag is taken for 2025's leap sixth month, not for a seventh month.
+    EXPECT_EQ(Num(answers[10]["record"], "flowIsLeap"), 1);
+    EXPECT_EQ(Num(answers[11]["record"], "flowIsLeap"), 0);
+    EXPECT_EQ(Num(answers[11]["record"], "flowLunarMonth"), 7);
 }
 
 // --- Refusals ------------------------------------------------------------------------------
@@ -699,6 +717,10 @@ TEST(CliChart, BirthsAndFlowDatesOutsideTheTableAnswerWithAnError) {
         "--solar 2100-02-08 --hour 12 --sex M", "--solar 2023-02-29 --hour 0 --sex M",
         "--solar 1984-02-31 --hour 0 --sex M", "--solar 99999-01-01 --hour 0 --sex M",
         "--solar 1984-02-10 --hour 4 --sex M --level 3 --flow-year 1899 --flow-month 5",
+        "--solar 1984-02-10 --hour 4 --sex M --level 2 --set TimeBase=2 --set UsePanParm=1 "
+        "--set BaseYear=3000",
+        "--solar 1984-02-10 --hour 4 --sex M --level 4 --set TimeBase=2 --set UsePanParm=1 "
+        "--set BaseYear=0",
         "--solar 1984-02-10 --hour 4 --sex M --set NoSuchKey=1",
         "--solar 1984-02-10 --hour 4 --sex M --set HorseBase=x",
         "--solar 1984-02-10 --hour 4 --sex M --set UserDefinedFourHuaData=12"};
@@ -754,6 +776,18 @@ TEST(CliChart, DataDirSettingsFileIsReadAndSetStillWins) {
     EXPECT_TRUE(PositionsOf(fromFile, "天空", "B").empty());
     const auto overridden = ChartOf(cli.run(With(args, {"--set", "HorseBase=1"})));
     EXPECT_EQ(PositionOf(overridden, "天馬", "B"), 6);
+    // A custom date stored while another time base was in force is the one a run
+    // that selects the custom date finds.
+    TempDir stored;
+    std::ofstream(stored.path() / "a16_S3Zelk_V3.ini", std::ios::binary)
+        << "[a16_S3StarSection]\nBaseMonth=7\nBaseDate=20\nBaseTime=3\n";
+    const auto custom = ChartOf(cli.run(
+        With(kBirth, {"--sex", "M", "--data-dir", stored.path().string(), "--level", "2", "--set",
+                      "TimeBase=2", "--set", "UsePanParm=1", "--set", "BaseYear=2030"})));
+    EXPECT_EQ(Num(custom["record"], "flowLunarYear"), 2030);
+    EXPECT_EQ(Num(custom["record"], "flowLunarMonth"), 7);
+    EXPECT_EQ(Num(custom["record"], "flowLunarDay"), 20);
+    EXPECT_EQ(Num(custom["record"], "flowHour"), 3);
     // The folder given in the environment is read the same way.
     const auto viaEnvironment = RunCli(With({"chart"}, With(kBirth, {"--sex", "M"})), {},
                                        "ZELK_DATA_DIR=" + ShellQuoted(dir.path().string()));
