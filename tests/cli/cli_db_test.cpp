@@ -253,6 +253,20 @@ TEST(CliDb, ImportRefusesWhatItCannotReadAndLeavesTheDatabaseAlone) {
     EXPECT_FALSE(fs::exists(headerOnly + ".bck"));
 
     EXPECT_EQ(ReadWhole(database), before);
+
+    // A database that exists but cannot be read is not written over, and the
+    // numbers the refused import would have taken are not spent: the next import
+    // goes on from 4, where the first one left off.
+    const std::string folder = f.file("folder.kvy"), csv = f.file("clients.kvy.csv");
+    fs::create_directory(folder);
+    const auto unreadable = f.db({"import", folder, csv});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_TRUE(HasMessage(unreadable.out, 809)) << unreadable.out;
+    EXPECT_TRUE(fs::is_directory(folder));
+    const auto next = f.db({"import", database, csv});
+    ASSERT_EQ(next.status, 0) << next.out;
+    EXPECT_EQ(Number(next.out, "nextId"), 8);
+    EXPECT_EQ(Number(f.db({"list", database}).lines().at(2), "id"), 6);
 }
 
 TEST(CliDb, KvyImportAppendsTheOtherDatabaseWithNewNumbers) {
