@@ -788,6 +788,17 @@ TEST(CliChart, DataDirSettingsFileIsReadAndSetStillWins) {
     EXPECT_EQ(Num(custom["record"], "flowLunarMonth"), 7);
     EXPECT_EQ(Num(custom["record"], "flowLunarDay"), 20);
     EXPECT_EQ(Num(custom["record"], "flowHour"), 3);
+    // A folder that does not exist gives the defaults and is not created; a settings
+    // file that cannot be read refuses the chart.
+    const auto missing = dir.path() / "no" / "such";
+    const auto defaults =
+        ChartOf(cli.run(With(kBirth, {"--sex", "M", "--data-dir", missing.string()})));
+    EXPECT_EQ(PositionOf(defaults, "天馬", "B"), 6);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "no"));
+    std::filesystem::create_directories(missing / "a16_S3Zelk_V3.ini");
+    const auto unreadable = cli.run(With(kBirth, {"--sex", "M", "--data-dir", missing.string()}));
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_EQ(unreadable.out.rfind("{\"error\":\"", 0), 0u) << unreadable.out;
     // The folder given in the environment is read the same way.
     const auto viaEnvironment = RunCli(With({"chart"}, With(kBirth, {"--sex", "M"})), {},
                                        "ZELK_DATA_DIR=" + ShellQuoted(dir.path().string()));
