@@ -3,12 +3,14 @@
 //   zelk-cli db list FILE.kvy                      one JSON line per record
 //   zelk-cli db import DB.kvy SOURCE               CSV, .AID or .kvy, by extension
 //   zelk-cli db export DB.kvy OUT.csv|OUT.kvy [--finder TEXT]
-//   zelk-cli db new FILE.kvy
+//   zelk-cli db new FILE.kvy [--force]           refuses an existing file without --force
 //
 // All take --data-dir DIR: the settings there give UserNextId and YearDisplay.
 // The databases named on the command line are used as given; the user's
 // LastOpenUserFile is left alone.
 #include "cli_support.h"
+
+#include <QFileInfo>
 
 #include "client_database.h"
 #include "client_file.h"
@@ -227,7 +229,15 @@ int ExportFromDatabase(Args args) {
 int NewDatabase(Args args) {
     std::string dataDir;
     TakeOption(args, "--data-dir", dataDir);
+    const bool force = TakeFlag(args, "--force");
     ExpectOperands(args, 1);
+    // A script that names an existing database by mistake must not wipe its
+    // clients: replacing one takes --force (the desktop program asks instead).
+    if (!force && QFileInfo::exists(Q(args[0]))) {
+        std::cout << ErrorObject("客戶資料檔已存在，未覆寫；要以空白資料檔取代請加 --force: " + args[0])
+                  << "\n";
+        return 1;
+    }
     DbSettings settings(dataDir);
     ClientDatabase database(settings);
     const ClientStoreResult result = database.CreateClientDatabase(Q(args[0]));
@@ -258,7 +268,7 @@ ZELK_CLI_COMMAND("db",
                  "zelk-cli db list FILE.kvy [--data-dir DIR]\n"
                  "  zelk-cli db import DB.kvy SOURCE.csv|SOURCE.AID|SOURCE.kvy [--data-dir DIR]\n"
                  "  zelk-cli db export DB.kvy OUT.csv|OUT.kvy [--finder TEXT] [--data-dir DIR]\n"
-                 "  zelk-cli db new FILE.kvy [--data-dir DIR]",
+                 "  zelk-cli db new FILE.kvy [--force] [--data-dir DIR]",
                  RunDb);
 
 } // namespace zelk::cli

@@ -141,6 +141,22 @@ TEST(CliDb, NewWritesAnEmptyDatabaseAndListsNothing) {
     EXPECT_FALSE(fs::exists(nowhere));
 }
 
+TEST(CliDb, NewRefusesToWipeAnExistingDatabaseWithoutForce) {
+    DbFolder f;
+    const std::string database = f.databaseWithClients("kept.kvy");
+    const std::string before = ReadWhole(database);
+    ASSERT_GT(before.size(), 2u);
+
+    const auto refused = f.db({"new", database});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_FALSE(Field(refused.out, "error").empty()) << refused.out;
+    EXPECT_EQ(ReadWhole(database), before);
+
+    const auto forced = f.db({"new", database, "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.out << forced.err;
+    EXPECT_EQ(ReadWhole(database), std::string("\0\0", 2));
+}
+
 // --- import and list ---------------------------------------------------------------------
 
 TEST(CliDb, CsvImportAppendsWithFreshNumbersAndKeepsTheRefusedLineAside) {
