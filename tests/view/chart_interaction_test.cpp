@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ class InteractionTest : public ::testing::Test {
         hooks.openUrl = [this](const QUrl& url) { opened = url; };
         hooks.modifyClient = [this] { ++modifyCount; };
         hooks.report = [this](const QString& text) { reported = text; };
-        hooks.loadExplanations = [](int) {};
+        hooks.loadExplanations = [this](int level) { loadedLevels.push_back(level); };
         ctl = CChartInteraction::attach(&view, &f.record, &f.settings, hooks);
         paint();
     }
@@ -113,6 +114,7 @@ class InteractionTest : public ::testing::Test {
     int modifyCount = 0;
     QString reported;
     int pickerRuns = 0;
+    std::vector<int> loadedLevels;
 };
 
 TEST_F(InteractionTest, ViewHasAUsableChartGeometry) {
@@ -298,6 +300,16 @@ TEST_F(InteractionTest, StemStripCellsActAsRadioCellsThatCanAllBeOff) {
     EXPECT_EQ(ctl->stripStem(), other);
     EXPECT_EQ(state.flyingPalace, lastPalaceOf(other));
 
+    // A new period moves the display to the palace of that stem in the new block.
+    answerPickers([](CPeriodPickerDlg& d) { return d.selectedIndex(); });
+    click(buttonPoint(2));
+    ASSERT_EQ(f.record.shownLevel, 2);
+    int last = -1;
+    for (int p = 0; p < 12; ++p)
+        if (f.record.periodChart.stemAt(p) == other) last = p;
+    EXPECT_EQ(state.flyingPalace, last);
+    EXPECT_TRUE(state.flyingStemMode);
+
     click(stripPoint(other));
     EXPECT_EQ(ctl->stripStem(), -1);
     EXPECT_EQ(state.stripStem, -1);
@@ -464,6 +476,15 @@ TEST_F(InteractionTest, HandCursorOverActivePositionsOnly) {
     EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
     send(QEvent::MouseMove, stripPoint(9), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(view.viewport()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(InteractionTest, APaintOfAnotherLevelLoadsThatLevelsExplanations) {
+    ASSERT_GT(layout().cell, 40);
+    showLevel(3);
+    QPaintEvent event(QRect(0, 0, 10, 10));
+    QApplication::sendEvent(view.viewport(), &event);
+    ASSERT_FALSE(loadedLevels.empty());
+    EXPECT_EQ(loadedLevels.back(), 3);
 }
 
 TEST_F(InteractionTest, ARefusedPeriodIsReportedAndChangesNothing) {
