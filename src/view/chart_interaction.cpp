@@ -440,7 +440,7 @@ bool CChartInteraction::choosePeriodOfLevel(int level, int) {
             step = Mod((age - r.bureau) / 10, 12);
         } else {
             CTenYearDlg dialog(r, s, now_, view_);
-            if (!dialog.run()) return false;
+            if (!dialog.run() || dialog.chosenIndex() < 0) return false;
             step = dialog.chosenIndex();
         }
         // The step counts from the life palace whatever palace the ages start from.
@@ -454,7 +454,7 @@ bool CChartInteraction::choosePeriodOfLevel(int level, int) {
             age = s.BaseYear - r.lunarYear + 1;
         } else {
             CFlowYearDlg dialog(r, s, now_, view_);
-            if (!dialog.run()) return false;
+            if (!dialog.run() || dialog.chosenYear() == 0) return false;
             age = dialog.chosenYear() - r.lunarYear + 1;
         }
         if (const int palace = findTenYearPalace(age); palace >= 0)
