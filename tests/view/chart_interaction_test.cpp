@@ -53,6 +53,8 @@ class InteractionTest : public ::testing::Test {
         hooks.loadExplanations = [this](int level) { loadedLevels.push_back(level); };
         ctl = CChartInteraction::attach(&view, &f.record, &f.settings, hooks);
         paint();
+        ASSERT_GT(layout().cell, 40) << "the view's canvas is too small to hold a chart";
+        ASSERT_TRUE(view.lastPaint().painted);
     }
     void TearDown() override { CPeriodPickerDlg::setRunner({}); }
 
@@ -117,13 +119,7 @@ class InteractionTest : public ::testing::Test {
     std::vector<int> loadedLevels;
 };
 
-TEST_F(InteractionTest, ViewHasAUsableChartGeometry) {
-    ASSERT_GT(layout().cell, 40) << "the view's canvas is too small to hold a chart";
-    EXPECT_TRUE(view.lastPaint().painted);
-}
-
 TEST_F(InteractionTest, EachLevelButtonComputesThePeriodItsPickerChose) {
-    ASSERT_GT(layout().cell, 40);
     ChartRecord& r = f.record;
     // 十年: the fourth range of the list is the decade that starts at bureau + 30.
     answerPickers([](CPeriodPickerDlg&) { return 3; });
@@ -179,7 +175,6 @@ TEST_F(InteractionTest, EachLevelButtonComputesThePeriodItsPickerChose) {
 }
 
 TEST_F(InteractionTest, CancelledPickersLeaveLevelAndFlowFieldsAsTheyWere) {
-    ASSERT_GT(layout().cell, 40);
     showLevel(2);
     const PeriodFields before = PeriodFields::Of(f.record);
     answerPickers([](CPeriodPickerDlg&) { return -1; });
@@ -191,7 +186,6 @@ TEST_F(InteractionTest, CancelledPickersLeaveLevelAndFlowFieldsAsTheyWere) {
 }
 
 TEST_F(InteractionTest, NatalButtonOnTheNatalChartDoesNothing) {
-    ASSERT_GT(layout().cell, 40);
     f.record.hourIndex = 7; // would be reset by a natal switch
     click(buttonPoint(0));
     EXPECT_EQ(f.record.hourIndex, 7);
@@ -200,7 +194,6 @@ TEST_F(InteractionTest, NatalButtonOnTheNatalChartDoesNothing) {
 }
 
 TEST_F(InteractionTest, FixedChartParametersSkipThePickersButNotTheMinutePicker) {
-    ASSERT_GT(layout().cell, 40);
     f.settings.UsePanParm = 1; // TimeBase 1: the present lunar year gives the age
     answerPickers([](CPeriodPickerDlg&) { return 0; });
     click(buttonPoint(1));
@@ -217,7 +210,6 @@ TEST_F(InteractionTest, FixedChartParametersSkipThePickersButNotTheMinutePicker)
 }
 
 TEST_F(InteractionTest, PeriodLineClicksChooseThePeriodUnderThePoint) {
-    ASSERT_GT(layout().cell, 40);
     ChartRecord& r = f.record;
     const int l = layout().line;
     f.settings.UsePanParm = 1; // a palace click ignores it
@@ -277,7 +269,6 @@ TEST_F(InteractionTest, PeriodLineClicksChooseThePeriodUnderThePoint) {
 }
 
 TEST_F(InteractionTest, StemStripCellsActAsRadioCellsThatCanAllBeOff) {
-    ASSERT_GT(layout().cell, 40);
     ChartViewState& state = view.viewState();
     const ChartBlock& block = shown();
     auto lastPalaceOf = [&](int stem) {
@@ -318,7 +309,6 @@ TEST_F(InteractionTest, StemStripCellsActAsRadioCellsThatCanAllBeOff) {
 }
 
 TEST_F(InteractionTest, RightButtonDisplaysLastWhileTheButtonIsHeld) {
-    ASSERT_GT(layout().cell, 40);
     ChartViewState& state = view.viewState();
     const QImage plain = view.canvasImage().copy();
     const auto& names = view.lastPaint().starNames;
@@ -354,7 +344,6 @@ TEST_F(InteractionTest, RightButtonDisplaysLastWhileTheButtonIsHeld) {
 }
 
 TEST_F(InteractionTest, AReleaseLostOutsideTheViewEndsTheDisplayAtTheNextEventSeen) {
-    ASSERT_GT(layout().cell, 40);
     ChartViewState& state = view.viewState();
     const QImage plain = view.canvasImage().copy();
     const auto& names = view.lastPaint().starNames;
@@ -389,7 +378,6 @@ TEST_F(InteractionTest, AReleaseLostOutsideTheViewEndsTheDisplayAtTheNextEventSe
 }
 
 TEST_F(InteractionTest, AStripStemKeepsItsDisplayAfterAHeldStarLink) {
-    ASSERT_GT(layout().cell, 40);
     ChartViewState& state = view.viewState();
     click(stripPoint(2));
     const int palace = state.flyingPalace;
@@ -407,7 +395,6 @@ TEST_F(InteractionTest, AStripStemKeepsItsDisplayAfterAHeldStarLink) {
 }
 
 TEST_F(InteractionTest, StarHitsInAPalaceWithManyStars) {
-    ASSERT_GT(layout().cell, 40);
     // Nine first-grade stars in 寅, one of them hidden by the display mask.
     using namespace StarA;
     f.record.natalChart.groupA[0] =
@@ -440,7 +427,6 @@ TEST_F(InteractionTest, StarHitsInAPalaceWithManyStars) {
 }
 
 TEST_F(InteractionTest, CentreBlockEditsTheClientTogglesTheDipperAndOpensTheLogoPages) {
-    ASSERT_GT(layout().cell, 40);
     const ChartPaintResult& paint = view.lastPaint();
     const QPoint client = chartPoint(paint.centreClientLines.center());
     f.record.clientIndex = -1;
@@ -467,7 +453,6 @@ TEST_F(InteractionTest, CentreBlockEditsTheClientTogglesTheDipperAndOpensTheLogo
 }
 
 TEST_F(InteractionTest, HandCursorOverActivePositionsOnly) {
-    ASSERT_GT(layout().cell, 40);
     send(QEvent::MouseMove, buttonPoint(2), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(view.viewport()->cursor().shape(), Qt::PointingHandCursor);
     const QPoint emptyCentre = chartPoint(QPoint(2 * layout().cell, 2 * layout().cell + 5));
@@ -479,7 +464,6 @@ TEST_F(InteractionTest, HandCursorOverActivePositionsOnly) {
 }
 
 TEST_F(InteractionTest, APaintOfAnotherLevelLoadsThatLevelsExplanations) {
-    ASSERT_GT(layout().cell, 40);
     showLevel(3);
     QPaintEvent event(QRect(0, 0, 10, 10));
     QApplication::sendEvent(view.viewport(), &event);
@@ -488,7 +472,6 @@ TEST_F(InteractionTest, APaintOfAnotherLevelLoadsThatLevelsExplanations) {
 }
 
 TEST_F(InteractionTest, ARefusedPeriodIsReportedAndChangesNothing) {
-    ASSERT_GT(layout().cell, 40);
     showLevel(2);
     // The last year the calendar has, and then the period line one year later.
     answerPickers([](CPeriodPickerDlg& d) { return d.entryCount() - 1; });

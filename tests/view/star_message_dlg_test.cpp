@@ -43,14 +43,5 @@ TEST(StarMessageDlg, EveryControlShowsItsTextWholeAndLongOnesScroll) {
     EXPECT_EQ(name->textFormat(), Qt::PlainText);
 }
 
-TEST(StarMessageDlg, AStarWithoutAListPositionLeavesTheTextBoxesEmpty) {
-    AppSettings settings;
-    ChartBlock chart;
-    CStarMessageDlg dialog(settings, chart, 1, 0, 0, 9, 0, 0);
-    EXPECT_TRUE(dialog.controlText(C::Explanation).isEmpty());
-    EXPECT_TRUE(dialog.controlText(C::NatureText).isEmpty());
-    EXPECT_TRUE(dialog.controlText(C::KeywordText).isEmpty());
-}
-
 } // namespace
 } // namespace zelk
