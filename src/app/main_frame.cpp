@@ -46,9 +46,10 @@ CMainFrame::CMainFrame(AppContext& context, ClientSettings& clientSettings,
 
 CMainFrame::~CMainFrame() {
     shutDown();
-    // Windows and panes still emit signals while the base class destroys them;
-    // the command table is gone by then.
+    // Windows and panes still emit signals while the base class destroys them,
+    // when this object is no longer a main frame: nothing may reach it then.
     destroying_ = true;
+    for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
 }
 
 void CMainFrame::applyStoredStyle() {
