@@ -25,7 +25,8 @@ constexpr int kBorder = 1;
 
 int32_t ReadLe32(const char* p) {
     uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(p[i]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(p[i]);
     return static_cast<int32_t>(v);
 }
 int ReadLe16(const char* p) {
@@ -118,7 +119,9 @@ void AAboutDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) finish();
 }
 
-void AAboutDialog::keyPressEvent(QKeyEvent*) { finish(); }
+void AAboutDialog::keyPressEvent(QKeyEvent*) {
+    finish();
+}
 
 void AAboutDialog::finish() {
     if (done_) return;

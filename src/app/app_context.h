@@ -17,9 +17,9 @@ struct AppContext {
     AppSettings settings;
     CurrentTime now;
     Clock clock = SystemClock();
-    QString settingsPath; // the INI file every setting is read from and written to
-    QString programDir;   // the folder of the settings file and the default database
-    QString dataFilesDir; // the read-only data files (logo, solar terms, explanations)
+    QString settingsPath;    // the INI file every setting is read from and written to
+    QString programDir;      // the folder of the settings file and the default database
+    QString dataFilesDir;    // the read-only data files (logo, solar terms, explanations)
     QString explicitDataDir; // --data-dir or ZELK_DATA_DIR; empty when not given
 
     ChartEnv env() { return {settings, now, clock}; }

@@ -70,7 +70,8 @@ bool AppSession::start(const StartupOptions& options) {
 
     loadSettings();
     readCurrentTime();
-    context_.settings.UserNextId = GetIntSetting(kUserNextIdKey, context_.settingsPath, context_.now);
+    context_.settings.UserNextId =
+        GetIntSetting(kUserNextIdKey, context_.settingsPath, context_.now);
 
     windowState_ = OpenWindowStateStore(context_.explicitDataDir);
     clientSettings_ = std::make_unique<AppClientSettings>(context_);

@@ -18,10 +18,10 @@ namespace zelk {
 class CMainFrame;
 
 struct StartupOptions {
-    QString dataDir;       // --data-dir DIR (else ZELK_DATA_DIR, else the program's rule)
-    QString databasePath;  // a ".kvy" file named on the command line
+    QString dataDir;        // --data-dir DIR (else ZELK_DATA_DIR, else the program's rule)
+    QString databasePath;   // a ".kvy" file named on the command line
     bool showSplash = true; // --no-splash leaves the about box out
-    Clock clock;           // empty: the system clock
+    Clock clock;            // empty: the system clock
 };
 
 // Reads "--data-dir DIR", "--data-dir=DIR", "--no-splash" and a database path out

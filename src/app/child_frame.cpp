@@ -30,6 +30,8 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-void CChildFrame::chartChanged() { view_->chartChanged(); }
+void CChildFrame::chartChanged() {
+    view_->chartChanged();
+}
 
 } // namespace zelk

@@ -55,6 +55,8 @@ void CClassView::createToolBar(CommandTable& commands, QMenu* functionMenu) {
         toolBar_->addAction(commands.action(id));
 }
 
-void CClassView::focusInEvent(QFocusEvent*) { tree_->setFocus(); }
+void CClassView::focusInEvent(QFocusEvent*) {
+    tree_->setFocus();
+}
 
 } // namespace zelk

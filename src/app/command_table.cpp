@@ -52,19 +52,27 @@ bool CommandAvailable(int id) {
 bool CommandRuleEnables(int id, const CommandState& s) {
     const bool chartShown = s.chartWindowCurrent && s.currentShownLevel >= 0 && !s.previewOpen;
     switch (id) {
-    case cmd::UserFourHua: return s.fourHuaType == 3;
-    case cmd::ExportAnalysis: return false;
-    case cmd::ExportChartImage: return s.chartWindowCurrent;
-    case cmd::OpenChecked: return s.checkedClients > 0;
+    case cmd::UserFourHua:
+        return s.fourHuaType == 3;
+    case cmd::ExportAnalysis:
+        return false;
+    case cmd::ExportChartImage:
+        return s.chartWindowCurrent;
+    case cmd::OpenChecked:
+        return s.checkedClients > 0;
     case cmd::ModifyClient:
     case cmd::Print:
-    case cmd::PrintPreview: return chartShown;
+    case cmd::PrintPreview:
+        return chartShown;
     case cmd::DeleteClient:
         return !s.previewOpen &&
                (s.checkedClients > 0 || (s.chartWindowCurrent && s.currentShownLevel >= 0));
-    case cmd::ToggleAll: return s.clientCount > 0;
-    case cmd::CloseAllCharts: return s.chartWindowCurrent && !s.previewOpen;
-    default: return true;
+    case cmd::ToggleAll:
+        return s.clientCount > 0;
+    case cmd::CloseAllCharts:
+        return s.chartWindowCurrent && !s.previewOpen;
+    default:
+        return true;
     }
 }
 
@@ -123,7 +131,8 @@ QAction* CommandTable::action(int id) const {
 }
 
 void CommandTable::handle(int id, std::function<void()> handler) {
-    if (QAction* a = action(id)) connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+    if (QAction* a = action(id))
+        connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
 }
 
 void CommandTable::buildFunctionMenu(QMenu* menu) const {
@@ -135,17 +144,19 @@ void CommandTable::buildFunctionMenu(QMenu* menu) const {
                    cmd::PrintParameters, cmd::UserFourHua})
         menu->addAction(action(id));
     menu->addSeparator();
-    for (int id : {cmd::Print, cmd::PrintPreview, cmd::PrintSetup}) menu->addAction(action(id));
+    for (int id : {cmd::Print, cmd::PrintPreview, cmd::PrintSetup})
+        menu->addAction(action(id));
     menu->addSeparator();
     QMenu* import = menu->addMenu(QStringLiteral("匯入"));
     for (int id : {cmd::ImportParameters, cmd::ImportClients, cmd::ImportRules})
         import->addAction(action(id));
     QMenu* exportMenu = menu->addMenu(QStringLiteral("匯出"));
-    for (int id : {cmd::ExportParameters, cmd::ExportClients, cmd::ExportAnalysis,
-                   cmd::ExportChartImage})
+    for (int id :
+         {cmd::ExportParameters, cmd::ExportClients, cmd::ExportAnalysis, cmd::ExportChartImage})
         exportMenu->addAction(action(id));
     menu->addSeparator();
-    for (int id : {cmd::RefreshTime, cmd::RestoreDefaults, cmd::About}) menu->addAction(action(id));
+    for (int id : {cmd::RefreshTime, cmd::RestoreDefaults, cmd::About})
+        menu->addAction(action(id));
     menu->addSeparator();
     menu->addAction(action(cmd::CloseAllCharts));
     menu->addAction(action(cmd::Exit));
@@ -165,7 +176,8 @@ void CommandTable::buildHiddenMenus(QWidget* menuBarWidget) const {
         clients->addAction(action(id));
     QMenu* view = bar->addMenu(QStringLiteral("檢視(&V)"));
     QMenu* looks = view->addMenu(QStringLiteral("外觀"));
-    for (int id : kStyleIds) looks->addAction(action(id));
+    for (int id : kStyleIds)
+        looks->addAction(action(id));
     QMenu* window = bar->addMenu(QStringLiteral("視窗(&W)"));
     window->addAction(action(cmd::WindowManager));
 }

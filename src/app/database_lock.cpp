@@ -6,7 +6,9 @@
 namespace zelk {
 
 DatabaseLock::DatabaseLock() = default;
-DatabaseLock::~DatabaseLock() { release(); }
+DatabaseLock::~DatabaseLock() {
+    release();
+}
 
 QString DatabaseLock::LockPathOf(const QString& databasePath) {
     return QFileInfo(databasePath).absoluteFilePath() + QStringLiteral(".lock");

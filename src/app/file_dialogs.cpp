@@ -8,7 +8,9 @@ namespace {
 FileChooser gChooser;
 }
 
-void SetFileChooser(FileChooser chooser) { gChooser = std::move(chooser); }
+void SetFileChooser(FileChooser chooser) {
+    gChooser = std::move(chooser);
+}
 
 QStringList QtFiltersOf(const QString& tableFilter) {
     const QStringList parts = tableFilter.split(QLatin1Char('|'));

@@ -26,7 +26,9 @@ CMyFinderEdit::CMyFinderEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new FinderLengthValidator(this));
 }
 
-QString CMyFinderEdit::HintText() { return Res(689); }
+QString CMyFinderEdit::HintText() {
+    return Res(689);
+}
 
 void CMyFinderEdit::startWith(const QString& storedText) {
     const QString text = storedText.isEmpty() ? HintText() : storedText;

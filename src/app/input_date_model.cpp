@@ -45,8 +45,8 @@ void InputDateModel::switchToLunar() {
 void InputDateModel::switchToGregorian() {
     if (!lunar_) return;
     lunar_ = false;
-    const auto solar = LunarToSolar(lunarDate_.year, lunarDate_.month, lunarDate_.day,
-                                    lunarDate_.leap != 0);
+    const auto solar =
+        LunarToSolar(lunarDate_.year, lunarDate_.month, lunarDate_.day, lunarDate_.leap != 0);
     if (!solar) return;
     solar_ = *solar;
     // The last lunar days of 2099 fall in Gregorian 2100, which the year list does
@@ -69,7 +69,9 @@ int InputDateModel::monthLength() const {
     return GregorianMonthLength(solar_.year, solar_.month);
 }
 
-int InputDateModel::dayCount() const { return monthLength(); }
+int InputDateModel::dayCount() const {
+    return monthLength();
+}
 
 int InputDateModel::yearIndex() const {
     return (lunar_ ? lunarDate_.year : solar_.year) - kInputFirstYear;
@@ -83,7 +85,9 @@ int InputDateModel::monthIndex() const {
     return m;
 }
 
-int InputDateModel::dayIndex() const { return (lunar_ ? lunarDate_.day : solar_.day) - 1; }
+int InputDateModel::dayIndex() const {
+    return (lunar_ ? lunarDate_.day : solar_.day) - 1;
+}
 
 void InputDateModel::clampDay() {
     const int length = monthLength();

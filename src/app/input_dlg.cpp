@@ -23,9 +23,13 @@ namespace {
 constexpr int kNoteMaxChars = 255;
 constexpr int kMinguoFirstYear = 1912;
 
-QString TwoWide(int n) { return QString::asprintf("%2d", n); }
+QString TwoWide(int n) {
+    return QString::asprintf("%2d", n);
+}
 
-template <int N> void Put(FixedText<N>& field, const QString& text) { field.assign(text); }
+template <int N> void Put(FixedText<N>& field, const QString& text) {
+    field.assign(text);
+}
 
 } // namespace
 
@@ -47,7 +51,7 @@ CInputDlg::CInputDlg(Mode mode, AppContext& context, const ClientList& clients,
                      const tagUserInfo* current, QWidget* parent)
     : QDialog(parent), mode_(mode), context_(context) {
     setObjectName(QStringLiteral("dlg%1").arg(mode == Mode::New ? ctl::InputNewDialog
-                                                                 : ctl::InputModifyDialog));
+                                                                : ctl::InputModifyDialog));
     setWindowTitle(mode == Mode::New ? QStringLiteral("請輸入個人資料")
                                      : QStringLiteral("修改個人資料"));
     // Opening: a new client starts as a record of zeros at the present moment; a
@@ -107,13 +111,15 @@ void CInputDlg::createControls() {
                       QStringLiteral("O")});
     sibling_ = named(new QComboBox(this), ctl::SiblingRank);
     sibling_->addItem(Res(617));
-    for (int i = 1; i <= 15; ++i) sibling_->addItem(QString::number(i));
+    for (int i = 1; i <= 15; ++i)
+        sibling_->addItem(QString::number(i));
     sibling_->addItem(Res(630));
     year_ = named(new QComboBox(this), ctl::Year);
     month_ = named(new QComboBox(this), ctl::Month);
     day_ = named(new QComboBox(this), ctl::Day);
     hour_ = named(new QComboBox(this), ctl::Hour);
-    for (int id = 105; id <= 117; ++id) hour_->addItem(Res(id));
+    for (int id = 105; id <= 117; ++id)
+        hour_->addItem(Res(id));
     address_ = addEdit(ctl::Address, 63);
     phone_ = addEdit(ctl::Phone, 31);
     birthPlace_ = addEdit(ctl::BirthPlace, 31);
@@ -167,10 +173,10 @@ void CInputDlg::createControls() {
     grid->addLayout(dateRow, row, 0, 1, 5);
     ++row;
     const std::pair<const char16_t*, QWidget*> pairs[] = {
-        {u"血型：", blood_},     {u"排行：", sibling_},     {u"住址：", address_},
-        {u"電話：", phone_},     {u"出生地：", birthPlace_}, {u"Email：", email_},
-        {u"介紹人：", introducer_}, {u"經度：", longitude_},  {u"緯度：", latitude_},
-        {u"身高：", height_},    {u"學歷：", education_},
+        {u"血型：", blood_},        {u"排行：", sibling_},      {u"住址：", address_},
+        {u"電話：", phone_},        {u"出生地：", birthPlace_}, {u"Email：", email_},
+        {u"介紹人：", introducer_}, {u"經度：", longitude_},    {u"緯度：", latitude_},
+        {u"身高：", height_},       {u"學歷：", education_},
     };
     int col = 0;
     for (const auto& [text, widget] : pairs) {
@@ -251,7 +257,8 @@ void CInputDlg::fillMonthList() {
 
 void CInputDlg::fillDayList() {
     day_->clear();
-    for (int d = 1; d <= dates_.dayCount(); ++d) day_->addItem(QString::number(d));
+    for (int d = 1; d <= dates_.dayCount(); ++d)
+        day_->addItem(QString::number(d));
     day_->setCurrentIndex(dates_.dayIndex());
 }
 

@@ -24,8 +24,8 @@ class CInputDlg : public QDialog {
     enum class Mode { New, Modify };
 
     // `clients` gives the category list; `current` is the chart's record (modify mode).
-    CInputDlg(Mode mode, AppContext& context, const ClientList& clients,
-              const tagUserInfo* current, QWidget* parent = nullptr);
+    CInputDlg(Mode mode, AppContext& context, const ClientList& clients, const tagUserInfo* current,
+              QWidget* parent = nullptr);
 
     Mode mode() const { return mode_; }
     // The record as confirmed (valid after accept()).

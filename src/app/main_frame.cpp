@@ -27,8 +27,7 @@
 
 namespace zelk {
 
-CMainFrame::CMainFrame(AppContext& context, ClientSettings& clientSettings,
-                       QSettings& windowState)
+CMainFrame::CMainFrame(AppContext& context, ClientSettings& clientSettings, QSettings& windowState)
     : context_(context), clientSettings_(clientSettings), windowState_(windowState) {
     setWindowTitle(ProductTitle());
     applyStoredStyle();
@@ -49,7 +48,8 @@ CMainFrame::~CMainFrame() {
     // Windows and panes still emit signals while the base class destroys them,
     // when this object is no longer a main frame: nothing may reach it then.
     destroying_ = true;
-    for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void CMainFrame::applyStoredStyle() {
@@ -79,7 +79,8 @@ void CMainFrame::createMenuBar() {
     commands_->buildHiddenMenus(menuBar());
     // The menu bar carries the shortcuts; its commands are reached through the
     // client pane's menu button, so the bar itself is not shown.
-    for (QAction* a : menuBar()->actions()) addAction(a);
+    for (QAction* a : menuBar()->actions())
+        addAction(a);
     menuBar()->hide();
 }
 
@@ -147,19 +148,18 @@ void CMainFrame::createHiddenPanes() {
         spec.widget->setParent(dock);
         spec.widget->resize(spec.size);
         dock->setWidget(spec.widget);
-        addDockWidget(spec.id == cmd::OutputPane ? Qt::BottomDockWidgetArea
-                                                 : Qt::RightDockWidgetArea,
-                      dock);
+        addDockWidget(
+            spec.id == cmd::OutputPane ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea, dock);
         dock->hide();
         docks_.push_back(dock);
     }
-    connect(output, &COutputWnd::hideRequested, this,
-            [this] { dock(cmd::OutputPane)->hide(); });
+    connect(output, &COutputWnd::hideRequested, this, [this] { dock(cmd::OutputPane)->hide(); });
     // The pane menu: every pane can be shown or hidden from the hidden menu bar
     // (and from the context menu of the dock areas).
     for (QAction* a : menuBar()->actions())
         if (a->menu() && a->text() == QStringLiteral("檢視(&V)"))
-            for (QDockWidget* d : docks_) a->menu()->addAction(d->toggleViewAction());
+            for (QDockWidget* d : docks_)
+                a->menu()->addAction(d->toggleViewAction());
 }
 
 QDockWidget* CMainFrame::dock(int paneId) const {
@@ -193,7 +193,8 @@ void CMainFrame::connectCommands() {
     c.handle(cmd::WindowManager, [this] {
         if (QDockWidget* d = dock(cmd::ClientPane)) d->show();
     });
-    for (int id : kStyleIds) c.handle(id, [this, id] { selectVisualStyle(id); });
+    for (int id : kStyleIds)
+        c.handle(id, [this, id] { selectVisualStyle(id); });
 }
 
 void CMainFrame::selectVisualStyle(int styleId) {
@@ -206,7 +207,9 @@ void CMainFrame::selectVisualStyle(int styleId) {
     updateCommandStates();
 }
 
-CViewTree* CMainFrame::tree() const { return clientPane_->tree(); }
+CViewTree* CMainFrame::tree() const {
+    return clientPane_->tree();
+}
 
 std::vector<CChildFrame*> CMainFrame::chartWindows() const {
     std::vector<CChildFrame*> frames;

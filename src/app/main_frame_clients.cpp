@@ -20,7 +20,8 @@
 namespace zelk {
 
 void CMainFrame::report(const ClientStoreResult& result) {
-    for (const ClientNotice& notice : result.notices) WarnText(ClientNoticeText(notice), this);
+    for (const ClientNotice& notice : result.notices)
+        WarnText(ClientNoticeText(notice), this);
 }
 
 void CMainFrame::lockDatabase(const QString& path) {
@@ -52,7 +53,8 @@ bool CMainFrame::refuseWhenReadOnly() {
 }
 
 bool CMainFrame::loadIntoFrame(CChildFrame* frame, const tagUserInfo& client, int position) {
-    const ChartResult result = frame->document()->loadStoredClient(client, position, context_.env());
+    const ChartResult result =
+        frame->document()->loadStoredClient(client, position, context_.env());
     if (!result) {
         WarnText(QString::fromStdString(result.message), this);
         return false;
@@ -179,7 +181,8 @@ void CMainFrame::toggleAllChecks() {
 
 void CMainFrame::closeAllCharts() {
     if (!ConfirmById(614, this)) return;
-    for (CChildFrame* f : chartWindows()) f->close();
+    for (CChildFrame* f : chartWindows())
+        f->close();
     updateCommandStates();
 }
 
@@ -194,9 +197,9 @@ void CMainFrame::repointOpenCharts(const std::set<int>& removed, bool fileChange
         CZelkDoc* doc = f->document();
         if (doc->clientIndex() < 0) continue;
         // Another database holds other clients, whatever their numbers.
-        const int now = fileChanged ? -1
-                                    : RepointClientIndex(doc->clientIndex(), doc->clientId(),
-                                                         removed, list);
+        const int now =
+            fileChanged ? -1
+                        : RepointClientIndex(doc->clientIndex(), doc->clientId(), removed, list);
         doc->setClientIndex(now);
     }
     updateCommandStates();

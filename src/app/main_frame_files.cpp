@@ -6,9 +6,9 @@
 #include "app_messages.h"
 #include "child_frame.h"
 #include "clients/client_import_export.h"
+#include "file_dialogs.h"
 #include "main_frame.h"
 #include "message_box.h"
-#include "file_dialogs.h"
 #include "res_text.h"
 #include "settings/settings_load_save.h"
 #include "view/png_export.h"
@@ -140,9 +140,9 @@ void CMainFrame::exportChartImage() {
     const PngExportResult result =
         ExportChartPng(path, frame->document()->record(), context_.settings, state);
     if (result.messageId == 0) return;
-    WarnText(result.ok() ? Res(result.messageId)
-                         : WithPath(Res(result.messageId) + QLatin1Char('\n') + result.detail,
-                                    result.path),
+    WarnText(result.ok()
+                 ? Res(result.messageId)
+                 : WithPath(Res(result.messageId) + QLatin1Char('\n') + result.detail, result.path),
              this);
 }
 
@@ -160,6 +160,8 @@ void CMainFrame::refreshTime() {
     update();
 }
 
-void CMainFrame::showAboutBox() { ShowAbout(0, context_.dataFile(QStringLiteral("SABOUT.LGO"))); }
+void CMainFrame::showAboutBox() {
+    ShowAbout(0, context_.dataFile(QStringLiteral("SABOUT.LGO")));
+}
 
 } // namespace zelk

@@ -16,8 +16,8 @@ QWidget* OwnerOf(QWidget* parent) {
     return QApplication::activeWindow();
 }
 
-bool Ask(const QString& text, QMessageBox::StandardButtons buttons,
-         QMessageBox::StandardButton yes, QWidget* parent) {
+bool Ask(const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton yes,
+         QWidget* parent) {
     if (gResponder) return gResponder->answer(text);
     QMessageBox box(QMessageBox::Warning, ProductTitle(), text, buttons, OwnerOf(parent));
     return box.exec() == yes;
@@ -25,7 +25,9 @@ bool Ask(const QString& text, QMessageBox::StandardButtons buttons,
 
 } // namespace
 
-void SetMessageResponder(MessageResponder* responder) { gResponder = responder; }
+void SetMessageResponder(MessageResponder* responder) {
+    gResponder = responder;
+}
 
 void WarnText(const QString& text, QWidget* parent) {
     if (gResponder) {
@@ -36,7 +38,9 @@ void WarnText(const QString& text, QWidget* parent) {
     box.exec();
 }
 
-void WarnById(int stringId, QWidget* parent) { WarnText(Res(stringId), parent); }
+void WarnById(int stringId, QWidget* parent) {
+    WarnText(Res(stringId), parent);
+}
 
 bool ConfirmById(int stringId, QWidget* parent) {
     return Ask(Res(stringId), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, parent);

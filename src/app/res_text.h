@@ -10,7 +10,9 @@ QString Res(int stringId);
 
 // The product title (string 101): the caption of every message box and the main
 // window's title.
-inline QString ProductTitle() { return Res(101); }
+inline QString ProductTitle() {
+    return Res(101);
+}
 
 // A tool-tip string "long text\nshort text": the part after the line break names the
 // button, the part before it is the tool tip.

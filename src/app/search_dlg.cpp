@@ -67,9 +67,13 @@ CSearchListDlg::CSearchListDlg(const QString& name, const QStringList& lines, QW
     grid->addWidget(buttons, 2, 0, 1, 2);
 }
 
-int CSearchListDlg::chosenRow() const { return list_->currentRow(); }
+int CSearchListDlg::chosenRow() const {
+    return list_->currentRow();
+}
 
-void CSearchListDlg::SetChooser(Chooser chooser) { gChooser = std::move(chooser); }
+void CSearchListDlg::SetChooser(Chooser chooser) {
+    gChooser = std::move(chooser);
+}
 
 int CSearchListDlg::Choose(const QString& name, const QStringList& lines, QWidget* parent) {
     if (gChooser) return gChooser(lines);
@@ -130,7 +134,8 @@ QString CSearchDlg::displayName(const tagUserInfo& client) const {
 
 void CSearchDlg::showEntries(int selected) {
     names_->clear();
-    for (const Entry& e : entries_) names_->addItem(e.name);
+    for (const Entry& e : entries_)
+        names_->addItem(e.name);
     if (!entries_.empty()) names_->setCurrentIndex(selected);
 }
 
@@ -158,7 +163,9 @@ void CSearchDlg::fillSurname() {
 
 void CSearchDlg::chooseMode(Mode mode) {
     mode_ = mode;
-    (mode == Mode::Surname ? surname_ : mode == Mode::FullName ? fullName_ : allNames_)
+    (mode == Mode::Surname    ? surname_
+     : mode == Mode::FullName ? fullName_
+                              : allNames_)
         ->setChecked(true);
     names_->setEnabled(mode != Mode::FullName);
     searchButton_->setEnabled(mode == Mode::Surname);
@@ -221,7 +228,8 @@ void CSearchDlg::confirmFullName() {
     // Even a single match is confirmed in the pick list: nothing else in this mode
     // says which client is meant.
     QStringList lines;
-    for (int p : matches) lines << PickListLine(list[p], context_.settings.YearDisplay);
+    for (int p : matches)
+        lines << PickListLine(list[p], context_.settings.YearDisplay);
     const int chosen = CSearchListDlg::Choose(typed, lines, this);
     if (chosen >= 0 && chosen < static_cast<int>(matches.size())) deleteAt(matches[chosen]);
     accept();

@@ -70,7 +70,8 @@ CPropertiesWnd::CPropertiesWnd(QWidget* parent) : QWidget(parent) {
     combo->addItems({QStringLiteral("應用程式"), QStringLiteral("屬性視窗")});
     layout->addWidget(combo);
     auto* bar = new QToolBar(this);
-    for (int id = 151; id <= 154; ++id) bar->addAction(QString::number(id))->setData(id);
+    for (int id = 151; id <= 154; ++id)
+        bar->addAction(QString::number(id))->setData(id);
     layout->addWidget(bar);
     grid_ = new QTreeWidget(this);
     grid_->setColumnCount(2);

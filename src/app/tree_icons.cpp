@@ -68,14 +68,22 @@ QIcon FemaleIcon() {
 
 QIcon ToolIcon(int command) {
     switch (command) {
-    case cmd::FunctionMenu: return GlyphIcon(QColor(0x55, 0x55, 0x55), QStringLiteral("≡"));
-    case cmd::OpenChecked: return GlyphIcon(QColor(0x2E, 0x7D, 0x32), QStringLiteral("開"));
-    case cmd::NewClient: return GlyphIcon(QColor(0x15, 0x65, 0xC0), QStringLiteral("新"));
-    case cmd::ModifyClient: return GlyphIcon(QColor(0xEF, 0x6C, 0x00), QStringLiteral("修"));
-    case cmd::DeleteClient: return GlyphIcon(QColor(0xC6, 0x28, 0x28), QStringLiteral("刪"));
-    case cmd::ToggleAll: return GlyphIcon(QColor(0x6A, 0x1B, 0x9A), QStringLiteral("全"));
-    case cmd::Print: return GlyphIcon(QColor(0x45, 0x5A, 0x64), QStringLiteral("印"));
-    default: return {};
+    case cmd::FunctionMenu:
+        return GlyphIcon(QColor(0x55, 0x55, 0x55), QStringLiteral("≡"));
+    case cmd::OpenChecked:
+        return GlyphIcon(QColor(0x2E, 0x7D, 0x32), QStringLiteral("開"));
+    case cmd::NewClient:
+        return GlyphIcon(QColor(0x15, 0x65, 0xC0), QStringLiteral("新"));
+    case cmd::ModifyClient:
+        return GlyphIcon(QColor(0xEF, 0x6C, 0x00), QStringLiteral("修"));
+    case cmd::DeleteClient:
+        return GlyphIcon(QColor(0xC6, 0x28, 0x28), QStringLiteral("刪"));
+    case cmd::ToggleAll:
+        return GlyphIcon(QColor(0x6A, 0x1B, 0x9A), QStringLiteral("全"));
+    case cmd::Print:
+        return GlyphIcon(QColor(0x45, 0x5A, 0x64), QStringLiteral("印"));
+    default:
+        return {};
     }
 }
 

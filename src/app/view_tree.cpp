@@ -9,7 +9,9 @@
 
 namespace zelk {
 
-QString RootLabelOf(const QString& path) { return ClientTreeRootLabel(path); }
+QString RootLabelOf(const QString& path) {
+    return ClientTreeRootLabel(path);
+}
 
 CViewTree::CViewTree(ClientSettings& settings, QWidget* parent)
     : QTreeWidget(parent), db_(settings), maleIcon_(MaleIcon()), femaleIcon_(FemaleIcon()) {
@@ -79,7 +81,9 @@ void CViewTree::rebuildClientTree() {
     rebuilding_ = false;
 }
 
-void CViewTree::presetClientFinder(const QString& text) { filter_ = ApplyClientFinder(text); }
+void CViewTree::presetClientFinder(const QString& text) {
+    filter_ = ApplyClientFinder(text);
+}
 
 void CViewTree::applyClientFinder(const QString& text) {
     filter_ = ApplyClientFinder(text);
@@ -170,7 +174,9 @@ void CViewTree::selectClientItem(int position) {
     scrollToItem(item);
 }
 
-int CViewTree::countCheckedClients() const { return static_cast<int>(checkedPositions().size()); }
+int CViewTree::countCheckedClients() const {
+    return static_cast<int>(checkedPositions().size());
+}
 
 std::vector<int> CViewTree::checkedPositions() const {
     std::vector<int> positions;

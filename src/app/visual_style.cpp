@@ -71,7 +71,9 @@ int EffectiveStyle(int styleId) {
     return kFallbackStyle;
 }
 
-QString StyleMenuText(int styleId) { return QString::fromUtf8(LookOf(styleId).menuText); }
+QString StyleMenuText(int styleId) {
+    return QString::fromUtf8(LookOf(styleId).menuText);
+}
 
 void ApplyVisualStyle(int styleId) {
     const StyleLook& look = LookOf(styleId);

@@ -11,7 +11,9 @@ CZelkApp::CZelkApp(int& argc, char** argv) : QApplication(argc, argv) {
     setDesktopFileName(QStringLiteral("zelk"));
 }
 
-CZelkApp::~CZelkApp() { session_.reset(); }
+CZelkApp::~CZelkApp() {
+    session_.reset();
+}
 
 bool CZelkApp::InitInstance() {
     session_ = std::make_unique<AppSession>();

@@ -41,7 +41,9 @@ CZelkDoc::CZelkDoc(const CurrentTime& now, QObject* parent) : QObject(parent) {
     record_.flowMinute = now.minuteIndex;
 }
 
-tagUserInfo CZelkDoc::client() const { return ClientOfBytes(record_.client); }
+tagUserInfo CZelkDoc::client() const {
+    return ClientOfBytes(record_.client);
+}
 
 ChartResult CZelkDoc::loadStoredClient(const tagUserInfo& client, int index, ChartEnv env) {
     BirthInput in = BirthInputOf(client);
@@ -69,7 +71,9 @@ ChartResult CZelkDoc::loadInput(tagUserInfo& client, InputCommand command, Chart
     return result;
 }
 
-void CZelkDoc::setClientIndex(int index) { record_.clientIndex = static_cast<int16_t>(index); }
+void CZelkDoc::setClientIndex(int index) {
+    record_.clientIndex = static_cast<int16_t>(index);
+}
 
 void CZelkDoc::clearChart() {
     record_.shownLevel = -1;
@@ -87,7 +91,8 @@ void CZelkDoc::setTitleText(const QString& text) {
 
 void CZelkDoc::setTitleFromName() {
     int length = 0;
-    while (length < static_cast<int>(record_.name.size()) && record_.name[length] != 0) ++length;
+    while (length < static_cast<int>(record_.name.size()) && record_.name[length] != 0)
+        ++length;
     setTitleText(QString(reinterpret_cast<const QChar*>(record_.name.data()), length));
 }
 

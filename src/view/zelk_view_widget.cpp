@@ -25,7 +25,9 @@ void CZelkView::setChart(ChartRecord* record, const AppSettings* settings) {
     chartChanged();
 }
 
-void CZelkView::setTimeSource(std::function<CurrentTime()> now) { now_ = std::move(now); }
+void CZelkView::setTimeSource(std::function<CurrentTime()> now) {
+    now_ = std::move(now);
+}
 
 void CZelkView::setFooterLines(const QStringList& lines) {
     state_.footerLines = lines;
@@ -68,7 +70,9 @@ void CZelkView::resizeEvent(QResizeEvent* event) {
     updateScrollBars();
 }
 
-void CZelkView::scrollContentsBy(int, int) { viewport()->update(); }
+void CZelkView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 void CZelkView::updateScrollBars() {
     const QSize page = viewport()->size();

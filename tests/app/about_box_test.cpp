@@ -11,7 +11,8 @@ namespace zelk {
 namespace {
 
 void PutLe32(QByteArray& b, int at, int32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 // A logo file of width x height with `bits` per pixel; the first pixel row in the
@@ -61,7 +62,7 @@ TEST(ReadLogoFile, RefusesWhatItCannotShow) {
     QTemporaryDir dir;
     EXPECT_TRUE(ReadLogoFile(dir.filePath(QStringLiteral("missing.LGO"))).isNull());
     EXPECT_TRUE(ReadLogoFile(WriteFile(dir, LogoBytes(5, 3, 24, 1))).isNull()); // rows cut short
-    EXPECT_TRUE(ReadLogoFile(WriteFile(dir, LogoBytes(5, 3, 8))).isNull());      // palette image
+    EXPECT_TRUE(ReadLogoFile(WriteFile(dir, LogoBytes(5, 3, 8))).isNull());     // palette image
     EXPECT_TRUE(ReadLogoFile(WriteFile(dir, LogoBytes(5, 3, 24).left(40))).isNull());
     QByteArray huge = LogoBytes(2, 2, 24);
     PutLe32(huge, 18, 100000); // announces far more pixels than the file holds
@@ -84,7 +85,8 @@ TEST(AboutBox, SplashClosesOnTheTwentySecondTick) {
     box.show();
     QElapsedTimer clock;
     clock.start();
-    while (!box.done() && clock.elapsed() < 10000) QTest::qWait(50);
+    while (!box.done() && clock.elapsed() < 10000)
+        QTest::qWait(50);
     ASSERT_TRUE(box.done());
     EXPECT_EQ(box.ticks(), 22);
     EXPECT_GE(clock.elapsed(), 5000);

@@ -42,7 +42,8 @@ inline void WhenDialogOpens(std::function<void(QDialog*)> act, int triesLeft = 2
 }
 
 // A fixed present moment: 2024-03-15 10:20.
-inline Clock TestClock(int year = 2024, int month = 3, int day = 15, int hour = 10, int minute = 20) {
+inline Clock TestClock(int year = 2024, int month = 3, int day = 15, int hour = 10,
+                       int minute = 20) {
     return FixedClock({year, month, day, hour, minute});
 }
 

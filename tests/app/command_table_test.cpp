@@ -56,8 +56,10 @@ TEST(CommandRules, FourHuaEditorOnlyForTheUsersTableAndAnalysisNever) {
 }
 
 TEST(VisualStyle, UnlistedIdentifiersFallBackToTheBlueStyle) {
-    for (int id : {211, 212, 213, 214, 0, 300, -5}) EXPECT_EQ(EffectiveStyle(id), 215) << id;
-    for (int id : kStyleIds) EXPECT_EQ(EffectiveStyle(id), id);
+    for (int id : {211, 212, 213, 214, 0, 300, -5})
+        EXPECT_EQ(EffectiveStyle(id), 215) << id;
+    for (int id : kStyleIds)
+        EXPECT_EQ(EffectiveStyle(id), id);
 }
 
 } // namespace

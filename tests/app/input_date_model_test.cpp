@@ -69,7 +69,7 @@ TEST(InputDateModel, MonthIndexCountsTheLeapEntryBeforeLaterMonths) {
 
 TEST(InputDateModel, SwitchingCalendarsBackAndForthKeepsTheDate) {
     // Ordinary days, a leap-month day, the last days of months and years.
-    const SolarDate dates[] = {{1986, 3, 15}, {2020, 6, 10}, {2020, 7, 20}, {1984, 2, 1},
+    const SolarDate dates[] = {{1986, 3, 15},  {2020, 6, 10}, {2020, 7, 20}, {1984, 2, 1},
                                {2000, 12, 31}, {1900, 1, 31}, {2099, 1, 1}};
     for (const SolarDate& d : dates) {
         InputDateModel m;

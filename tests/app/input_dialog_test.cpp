@@ -19,8 +19,12 @@ AppContext ContextAt(int year, int month, int day, int hour, int minute) {
     return c;
 }
 
-QComboBox* Combo(const CInputDlg& d, int id) { return qobject_cast<QComboBox*>(d.control(id)); }
-QLineEdit* Edit(const CInputDlg& d, int id) { return qobject_cast<QLineEdit*>(d.control(id)); }
+QComboBox* Combo(const CInputDlg& d, int id) {
+    return qobject_cast<QComboBox*>(d.control(id));
+}
+QLineEdit* Edit(const CInputDlg& d, int id) {
+    return qobject_cast<QLineEdit*>(d.control(id));
+}
 
 TEST(InputDialog, YearListInMinguoFormsAndPlainYears) {
     AppContext c = ContextAt(2024, 3, 15, 10, 0);
@@ -65,7 +69,8 @@ TEST(InputDialog, ConfirmWritesTheFieldsWithTheirRules) {
     EXPECT_EQ(Combo(d, ctl::Category)->lineEdit()->maxLength(), 29);
     EXPECT_EQ(Edit(d, ctl::Longitude)->maxLength(), 11);
     Edit(d, ctl::Height)->setText(QStringLiteral("abc"));
-    qobject_cast<QPlainTextEdit*>(d.control(ctl::Note))->setPlainText(QString(300, QLatin1Char('n')));
+    qobject_cast<QPlainTextEdit*>(d.control(ctl::Note))
+        ->setPlainText(QString(300, QLatin1Char('n')));
     d.chooseYear(1986 - 1900);
     d.chooseMonth(2);
     d.chooseDay(14);

@@ -18,12 +18,12 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QPushButton>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
@@ -69,13 +69,15 @@ class MainWindowTest : public ::testing::Test {
     }
     static QStringList Names(CViewTree* tree) {
         QStringList names;
-        for (const tagUserInfo& r : tree->clients()) names << r.name.text();
+        for (const tagUserInfo& r : tree->clients())
+            names << r.name.text();
         return names;
     }
     static QStringList ShownNames(CViewTree* tree) {
         QStringList names;
         QTreeWidgetItem* root = tree->rootItem();
-        for (int i = 0; root && i < root->childCount(); ++i) names << root->child(i)->text(0);
+        for (int i = 0; root && i < root->childCount(); ++i)
+            names << root->child(i)->text(0);
         return names;
     }
     static ClientList ReadDatabase(const QString& path) {
@@ -107,7 +109,8 @@ TEST_F(MainWindowTest, NewUserAddsAClientSeesTheChartAndFindsItAfterARestart) {
         EXPECT_EQ(doc->clientIndex(), 0);
         EXPECT_EQ(doc->title(), QStringLiteral("本命盤 : 王小明"));
         EXPECT_EQ(ShownNames(frame->tree()), QStringList{QStringLiteral("王小明")});
-        EXPECT_TRUE(s.responder.warnings.isEmpty()) << s.responder.warnings.join('\n').toStdString();
+        EXPECT_TRUE(s.responder.warnings.isEmpty())
+            << s.responder.warnings.join('\n').toStdString();
     }
     const ClientList stored = ReadDatabase(databasePath());
     ASSERT_EQ(stored.size(), 1u);
@@ -170,7 +173,8 @@ TEST_F(MainWindowTest, OpenChartsKeepTheirClientsWhenRecordsBeforeThemAreDeleted
     CViewTree* tree = frame->tree();
     const QStringList names = {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"),
                                QStringLiteral("丁"), QStringLiteral("戊")};
-    for (int i = 0; i < names.size(); ++i) AddClient(frame, {names[i], 1970 + i, 5, 10, 3});
+    for (int i = 0; i < names.size(); ++i)
+        AddClient(frame, {names[i], 1970 + i, 5, 10, 3});
     ASSERT_EQ(Names(tree), names);
     // Every add opened its own chart window; 丁's chart is at position 3.
     CChildFrame* ding = frame->chartWindows()[3];
@@ -181,7 +185,8 @@ TEST_F(MainWindowTest, OpenChartsKeepTheirClientsWhenRecordsBeforeThemAreDeleted
     tree->setChecked(0, true);
     tree->setChecked(2, true);
     frame->deleteClient();
-    EXPECT_EQ(Names(tree), (QStringList{QStringLiteral("乙"), QStringLiteral("丁"), QStringLiteral("戊")}));
+    EXPECT_EQ(Names(tree),
+              (QStringList{QStringLiteral("乙"), QStringLiteral("丁"), QStringLiteral("戊")}));
     ASSERT_EQ(frame->chartWindows().size(), 3u);
     EXPECT_EQ(ding->document()->clientIndex(), 1);
     EXPECT_EQ(wu->document()->clientIndex(), 2);
@@ -340,7 +345,8 @@ TEST_F(MainWindowTest, OpenCheckedOpensOneChartEachAndWarnsWhenNoneIsChecked) {
     frame->toggleAllChecks();
     frame->openCheckedClients();
     ASSERT_EQ(frame->chartWindows().size(), 2u);
-    for (CChildFrame* f : frame->chartWindows()) EXPECT_TRUE(f->document()->hasChart());
+    for (CChildFrame* f : frame->chartWindows())
+        EXPECT_TRUE(f->document()->hasChart());
 }
 
 TEST_F(MainWindowTest, ExportThenImportAppendsWithFreshNumbers) {
@@ -355,7 +361,8 @@ TEST_F(MainWindowTest, ExportThenImportAppendsWithFreshNumbers) {
     frame->toggleAllChecks();
     ASSERT_EQ(frame->tree()->countCheckedClients(), 2);
     frame->exportClients();
-    EXPECT_TRUE(QFileInfo::exists(csv)) << s.responder.warnings.join(QStringLiteral(" / ")).toStdString();
+    EXPECT_TRUE(QFileInfo::exists(csv))
+        << s.responder.warnings.join(QStringLiteral(" / ")).toStdString();
     EXPECT_TRUE(s.responder.warnings.last().startsWith(QStringLiteral("選取項目匯出完成")));
 
     frame->importClients();
@@ -413,7 +420,8 @@ TEST_F(MainWindowTest, ASecondRunningCopyOpensTheDatabaseReadOnly) {
 TEST_F(MainWindowTest, DamagedDatabaseIsReportedWithItsPath) {
     QFile f(databasePath());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x02\x00", 2) + QByteArray(2500, 'x')); // two records announced, one and a bit there
+    f.write(QByteArray("\x02\x00", 2) +
+            QByteArray(2500, 'x')); // two records announced, one and a bit there
     f.close();
     TestSession s(dataDir());
     ASSERT_FALSE(s.responder.warnings.isEmpty());
@@ -442,8 +450,9 @@ TEST(StartupArguments, DataFolderDatabaseAndSplash) {
     EXPECT_EQ(o.dataDir, QStringLiteral("/tmp/d"));
     EXPECT_EQ(o.databasePath, QStringLiteral("clients.kvy"));
     EXPECT_FALSE(o.showSplash);
-    EXPECT_EQ(ParseStartupArguments({QStringLiteral("zelk"), QStringLiteral("--data-dir=/x")}).dataDir,
-              QStringLiteral("/x"));
+    EXPECT_EQ(
+        ParseStartupArguments({QStringLiteral("zelk"), QStringLiteral("--data-dir=/x")}).dataDir,
+        QStringLiteral("/x"));
     EXPECT_TRUE(ParseStartupArguments({QStringLiteral("zelk")}).showSplash);
 }
 
@@ -552,7 +561,8 @@ TEST(UserNewView, StandardToolBarAndOneChartWindowPerClient) {
         }
     }
     frame->newChartWindow(); // a fresh empty chart window is used first
-    for (int p = 0; p < 3; ++p) frame->openClientChart(p);
+    for (int p = 0; p < 3; ++p)
+        frame->openClientChart(p);
     ASSERT_EQ(frame->chartWindows().size(), 3u);
     for (int p = 0; p < 3; ++p)
         EXPECT_EQ(frame->chartWindows()[p]->document()->clientIndex(), p);
