@@ -2,6 +2,7 @@
 
 #include "command_ids.h"
 #include "res_text.h"
+#include "settings_dlg_commands.h"
 #include "tree_icons.h"
 #include "visual_style.h"
 
@@ -31,12 +32,8 @@ constexpr PaneButton kPaneButtons[] = {
 } // namespace
 
 bool CommandAvailable(int id) {
+    if (IsSettingsCommand(id)) return true;
     switch (id) {
-    case cmd::ChartParameters:
-    case cmd::InterfaceSettings:
-    case cmd::StarDisplay:
-    case cmd::PrintParameters:
-    case cmd::UserFourHua:
     case cmd::Print:
     case cmd::PrintPreview:
     case cmd::PrintSetup:

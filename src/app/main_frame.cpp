@@ -7,6 +7,7 @@
 #include "command_table.h"
 #include "finder_edit.h"
 #include "res_text.h"
+#include "settings_dlg_commands.h"
 #include "side_panes.h"
 #include "view_tree.h"
 #include "visual_style.h"
