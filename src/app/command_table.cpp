@@ -34,9 +34,6 @@ constexpr PaneButton kPaneButtons[] = {
 bool CommandAvailable(int id) {
     if (IsSettingsCommand(id)) return true;
     switch (id) {
-    case cmd::Print:
-    case cmd::PrintPreview:
-    case cmd::PrintSetup:
     case cmd::ImportRules:
     case cmd::School:
     case cmd::ExportAnalysis:

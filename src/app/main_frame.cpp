@@ -9,6 +9,8 @@
 #include "res_text.h"
 #include "settings_dlg_commands.h"
 #include "side_panes.h"
+#include "view/print_commands.h"
+#include "view/zelk_view_widget.h"
 #include "view_tree.h"
 #include "visual_style.h"
 #include "zelk_doc.h"
@@ -21,6 +23,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
@@ -198,6 +201,33 @@ void CMainFrame::connectCommands() {
         c.handle(id, [this, id] { selectVisualStyle(id); });
 }
 
+void CMainFrame::runPrintCommand(int id) {
+    CChildFrame* frame = currentChartWindow();
+    // Printing from the pane's button makes a chart window first when there is none.
+    if (!frame && id == cmd::Print) frame = newChartWindow();
+    PrintRequest request;
+    if (frame) {
+        request.source.record = frame->document()->record();
+        request.source.settings = context_.settings;
+        request.source.state = frame->view()->viewState();
+        request.source.state.now = context_.now;
+        request.source.screenImage = frame->view()->canvasImage();
+        const QPointer<CChildFrame> guard(frame);
+        request.repaintView = [guard] {
+            if (guard) guard->chartChanged();
+        };
+        request.setDocumentTitle = [guard](const QString& title) {
+            if (guard) guard->setWindowTitle(title);
+        };
+    }
+    request.restoreMainTitle = [this] {
+        setWindowTitle(ProductTitle());
+        updateCommandStates();
+    };
+    RunPrintCommand(id, this, request);
+    updateCommandStates();
+}
+
 void CMainFrame::selectVisualStyle(int styleId) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     style_ = styleId;
@@ -263,7 +293,7 @@ void CMainFrame::updateCommandStates() {
         s.chartWindowCurrent = true;
         s.currentShownLevel = f->document()->shownLevel();
     }
-    s.previewOpen = previewOpen_;
+    s.previewOpen = IsPreviewOpen();
     s.checkedClients = tree()->countCheckedClients();
     s.clientCount = static_cast<int>(tree()->clients().size());
     s.fourHuaType = context_.settings.FourHuaType;

@@ -74,6 +74,8 @@ class CMainFrame : public QMainWindow {
     void exportChartImage();
     void refreshTime();
     void showAboutBox();
+    // 列印, 預覽列印 and 列印設定 for the current chart window.
+    void runPrintCommand(int id);
     void selectVisualStyle(int styleId);
     int visualStyle() const { return style_; }
 
@@ -125,7 +127,6 @@ class CMainFrame : public QMainWindow {
     CChildFrame* lastCurrent_ = nullptr;
     DatabaseLock lock_;
     int style_ = 0;
-    bool previewOpen_ = false;
     bool shutDown_ = false;
     bool destroying_ = false;
 };

@@ -11,6 +11,7 @@
 #include "message_box.h"
 #include "res_text.h"
 #include "search_dlg.h"
+#include "view/print_commands.h"
 #include "view_tree.h"
 #include "zelk_doc.h"
 
@@ -63,7 +64,7 @@ bool CMainFrame::loadIntoFrame(CChildFrame* frame, const tagUserInfo& client, in
 }
 
 void CMainFrame::openClientChart(int position) {
-    if (previewOpen_) {
+    if (IsPreviewOpen()) {
         WarnById(650, this);
         return;
     }

@@ -50,7 +50,8 @@ TEST(CommandRules, FourHuaEditorOnlyForTheUsersTableAndAnalysisNever) {
     s.checkedClients = 5;
     EXPECT_FALSE(CommandRuleEnables(cmd::ExportAnalysis, s));
     // Dialogs still to come stay off whatever their rule says.
-    EXPECT_FALSE(CommandAvailable(cmd::Print));
+    EXPECT_TRUE(CommandAvailable(cmd::Print));
+    EXPECT_FALSE(CommandAvailable(cmd::ExportAnalysis));
     EXPECT_TRUE(CommandAvailable(cmd::ChartParameters));
     EXPECT_TRUE(CommandAvailable(cmd::ExportChartImage));
 }
