@@ -4,12 +4,14 @@
 #pragma once
 
 #include "calendar/current_time.h"
+#include "calendar/solar_terms.h"
 #include "chart/chart_engine.h"
 #include "settings/app_settings.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace zelk {
 
@@ -21,6 +23,9 @@ struct AppContext {
     QString programDir;      // the folder of the settings file and the default database
     QString dataFilesDir;    // the read-only data files (logo, solar terms, explanations)
     QString explicitDataDir; // --data-dir or ZELK_DATA_DIR; empty when not given
+    // The solar terms of 1801-2100, read once at start-up; empty when the data file
+    // is missing or damaged (the side panel then leaves the term column empty).
+    std::optional<SolarTermTable> solarTerms;
 
     ChartEnv env() { return {settings, now, clock}; }
     // Takes the next client number for a new client and writes the advanced number

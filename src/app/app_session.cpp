@@ -70,6 +70,8 @@ bool AppSession::start(const StartupOptions& options) {
 
     loadSettings();
     readCurrentTime();
+    context_.solarTerms = SolarTermTable::LoadFile(
+        context_.dataFile(QStringLiteral("solar_terms.dat")).toStdString());
     context_.settings.UserNextId =
         GetIntSetting(kUserNextIdKey, context_.settingsPath, context_.now);
 

@@ -1,7 +1,9 @@
 #include "child_frame.h"
 
 #include "app_context.h"
+#include "interpret/explanation_cache.h"
 #include "res_text.h"
+#include "view/chart_interaction.h"
 #include "view/zelk_view_widget.h"
 #include "zelk_doc.h"
 
@@ -16,6 +18,8 @@ CChildFrame::CChildFrame(AppContext& context, QWidget* parent)
     view_->setChart(&doc_->record(), &context.settings);
     view_->setTimeSource([&context] { return context.now; });
     view_->setFooterLines({Res(514), Res(515)});
+    view_->setSolarTerms(context.solarTerms ? &*context.solarTerms : nullptr);
+    attachInteraction(context);
     setWidget(view_);
     // A chart without a client is titled with the application title.
     setWindowTitle(Res(57344));
@@ -24,6 +28,26 @@ CChildFrame::CChildFrame(AppContext& context, QWidget* parent)
 }
 
 CChildFrame::~CChildFrame() = default;
+
+void CChildFrame::attachInteraction(AppContext& context) {
+    ChartInteractionHooks hooks;
+    hooks.computePeriod = [&context, doc = doc_.get()](ChartRecord& r, int level,
+                                                       const AppSettings& s) {
+        const ChartResult result =
+            ComputePeriodChart(r, level, r.periodChart, ChartEnv{s, context.now, context.clock});
+        if (result) doc->setTitleFromName();
+        return result;
+    };
+    hooks.now = [&context] {
+        RefreshCurrentTime(context.now, context.clock);
+        return context.now;
+    };
+    hooks.loadExplanations = [&context](int level) {
+        LoadExplanationSet(level, context.explicitDataDir);
+    };
+    hooks.modifyClient = [this] { emit modifyClientRequested(); };
+    CChartInteraction::attach(view_, &doc_->record(), &context.settings, std::move(hooks));
+}
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
     closing_ = true;

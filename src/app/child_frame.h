@@ -22,11 +22,20 @@ class CChildFrame : public QMdiSubWindow {
     CZelkView* view() const { return view_; }
     // Repaints the chart after its record changed.
     void chartChanged();
+
+  signals:
+    // The client lines of the centre block were clicked: edit this chart's client.
+    void modifyClientRequested();
+
+  public:
     // Set once the window is closing: it no longer counts as an open chart.
     bool closing() const { return closing_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void attachInteraction(AppContext& context);
 
   private:
     std::unique_ptr<CZelkDoc> doc_;

@@ -261,6 +261,10 @@ CChildFrame* CMainFrame::currentChartWindow() const {
 CChildFrame* CMainFrame::newChartWindow() {
     auto* frame = new CChildFrame(context_);
     mdi_->addSubWindow(frame);
+    // A click on the client lines of the chart edits that chart's client.
+    connect(frame, &CChildFrame::modifyClientRequested, this, [this, frame] {
+        if (frame->document()->clientIndex() >= 0) runInputDialog(frame, true);
+    });
     connect(frame, &QObject::destroyed, this, [this, frame] {
         if (lastCurrent_ == frame) lastCurrent_ = nullptr;
         updateCommandStates();

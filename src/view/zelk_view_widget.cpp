@@ -1,5 +1,8 @@
 #include "zelk_view_widget.h"
 
+#include "chart_artwork.h"
+#include "side_panel.h"
+
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -55,6 +58,13 @@ void CZelkView::paintCanvas() {
     state_.block = nullptr;
     p.translate(layout_.chartLeft, layout_.chartTop);
     lastPaint_ = PaintChart(p, layout_.chartSide, *record_, *settings_, state_);
+    p.resetTransform();
+    // The level buttons with the stem strip on the left, the period tables on the right.
+    std::array<bool, 10> stems{};
+    if (state_.stripStem >= 0 && state_.stripStem < 10) stems[state_.stripStem] = true;
+    PaintChartButtons(p, layout_, record_->shownLevel, stems);
+    if (record_->shownLevel >= 0)
+        PaintSidePanel(p, layout_, *record_, *settings_, state_.now, terms_);
 }
 
 void CZelkView::paintEvent(QPaintEvent* event) {

@@ -4,6 +4,7 @@
 // the scroll position. Any change marks the image stale and calls update().
 #pragma once
 
+#include "calendar/solar_terms.h"
 #include "chart_layout.h"
 #include "chart_painter.h"
 
@@ -24,6 +25,8 @@ class CZelkView : public QAbstractScrollArea {
     // The present moment for the centre block; called before each repaint.
     void setTimeSource(std::function<CurrentTime()> now);
     void setFooterLines(const QStringList& lines);
+    // The solar terms for the side panel (may be null: the term column stays empty).
+    void setSolarTerms(const SolarTermTable* terms) { terms_ = terms; }
 
     // The record or the settings changed: repaint from scratch.
     void chartChanged();
@@ -46,6 +49,7 @@ class CZelkView : public QAbstractScrollArea {
     ChartRecord* record_ = nullptr;
     const AppSettings* settings_ = nullptr;
     std::function<CurrentTime()> now_;
+    const SolarTermTable* terms_ = nullptr;
     ChartViewState state_;
     ChartLayout layout_;
     ChartPaintResult lastPaint_;

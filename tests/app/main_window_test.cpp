@@ -14,6 +14,8 @@
 #include "app/zelk_doc.h"
 #include "clients/client_file.h"
 #include "settings/settings_store.h"
+#include "view/chart_interaction.h"
+#include "view/period_pickers.h"
 #include "view/zelk_view_widget.h"
 
 #include <QAction>
@@ -491,6 +493,37 @@ TEST(MainWindowPicture, AnOpenChartIsPaintedInItsWindow) {
     if (!keep.isEmpty()) {
         EXPECT_TRUE(shot.save(keep, "PNG"));
     }
+}
+
+// A chart window answers the mouse: its level buttons are drawn beside the chart
+// and a press on 流年盤 computes the flow-year chart through the picker.
+TEST(MainWindowPicture, ChartWindowLevelButtonsSwitchToThePeriodChart) {
+    QTemporaryDir dir;
+    test::TestSession s(dir.path());
+    CMainFrame* frame = s.session->mainFrame();
+    FillInputDialog({QStringLiteral("王小明"), 1986, 3, 15, 2});
+    frame->newClient();
+    ASSERT_EQ(frame->chartWindows().size(), 1u);
+    CChildFrame* window = frame->chartWindows().front();
+    CZelkView* view = window->view();
+    auto* controller = view->findChild<CChartInteraction*>();
+    ASSERT_NE(controller, nullptr);
+
+    // The 本命盤 button is painted left of the chart: not the canvas margin colour.
+    const QImage& canvas = view->canvasImage();
+    const ChartLayout& l = view->layout();
+    const QPoint button(l.buttonLeft + 37, l.buttonTop[0] + 25);
+    EXPECT_NE(canvas.pixel(button), qRgb(255, 255, 200));
+
+    CPeriodPickerDlg::setRunner([](CPeriodPickerDlg& picker) { return picker.acceptWith(0); });
+    const QPoint flowYearButton(l.buttonLeft + 37, l.buttonTop[2] + 25);
+    controller->press(flowYearButton, Qt::LeftButton);
+    CPeriodPickerDlg::setRunner({});
+    const ChartRecord& r = window->document()->record();
+    EXPECT_EQ(r.shownLevel, kLevelFlowYear);
+    EXPECT_TRUE(window->document()->title().startsWith(QStringLiteral("流年盤 : ")))
+        << window->document()->title().toStdString();
+    EXPECT_TRUE(s.responder.warnings.isEmpty()) << s.responder.warnings.join('\n').toStdString();
 }
 
 } // namespace
