@@ -146,14 +146,14 @@ void CMainFrame::createHiddenPanes() {
         {cmd::OutputPane, 159, output, {100, 100}},
         {cmd::PropertiesPane, 160, new CPropertiesWnd, {200, 200}},
     };
-    for (const PaneSpec& spec : panes) {
-        auto* dock = new QDockWidget(Res(spec.title), this);
-        dock->setObjectName(QStringLiteral("pane%1").arg(spec.id));
-        spec.widget->setParent(dock);
-        spec.widget->resize(spec.size);
-        dock->setWidget(spec.widget);
+    for (const PaneSpec& pane : panes) {
+        auto* dock = new QDockWidget(Res(pane.title), this);
+        dock->setObjectName(QStringLiteral("pane%1").arg(pane.id));
+        pane.widget->setParent(dock);
+        pane.widget->resize(pane.size);
+        dock->setWidget(pane.widget);
         addDockWidget(
-            spec.id == cmd::OutputPane ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea, dock);
+            pane.id == cmd::OutputPane ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea, dock);
         dock->hide();
         docks_.push_back(dock);
     }
