@@ -60,4 +60,21 @@ QImage PaintToImage(const ChartFixture& fixture, int side, ChartViewState state)
     return image;
 }
 
+std::unique_ptr<RecordedChart> RecordChart(const ChartFixture& fixture, ChartViewState state) {
+    auto out = std::make_unique<RecordedChart>();
+    state.now = fixture.now;
+    QPainter painter(&out->device);
+    out->result = PaintChart(painter, kRecordedSide, fixture.record, fixture.settings, state);
+    return out;
+}
+
+std::vector<RecordedText> TextsInPalace(const RecordingPaintDevice& device, int palace,
+                                        const QString& text) {
+    const QRect rect = PalaceTextRect(LayoutForSide(kRecordedSide), palace);
+    std::vector<RecordedText> out;
+    for (const auto& t : device.textsIn(QRectF(rect).adjusted(0, 0, 0, 1)))
+        if (t.text == text) out.push_back(t);
+    return out;
+}
+
 } // namespace zelk::test

@@ -3,9 +3,13 @@
 #pragma once
 
 #include "chart/chart_engine.h"
+#include "recording_paint_device.h"
 #include "view/chart_painter.h"
 
 #include <QImage>
+
+#include <memory>
+#include <vector>
 
 namespace zelk::test {
 
@@ -28,5 +32,16 @@ struct ChartFixture {
 
 // Paints the record at `side` into a white-filled RGB32 image, screen mode.
 QImage PaintToImage(const ChartFixture& fixture, int side, ChartViewState state = {});
+
+// A chart painted at 1024 px onto the recording device, with what the painter returned.
+inline constexpr int kRecordedSide = 1024;
+struct RecordedChart {
+    RecordingPaintDevice device{kRecordedSide, kRecordedSide};
+    ChartPaintResult result;
+};
+std::unique_ptr<RecordedChart> RecordChart(const ChartFixture& fixture, ChartViewState state = {});
+// The recorded texts equal to `text` inside the text area of one palace.
+std::vector<RecordedText> TextsInPalace(const RecordingPaintDevice& device, int palace,
+                                        const QString& text);
 
 } // namespace zelk::test

@@ -20,28 +20,12 @@ using test::ChartFixture;
 using test::RecordedText;
 using test::RecordingPaintDevice;
 
-constexpr int kSide = 1024;
+constexpr int kSide = test::kRecordedSide;
 
-struct Recorded {
-    RecordingPaintDevice device{kSide, kSide};
-    ChartPaintResult result;
-};
+using test::TextsInPalace;
 
-std::unique_ptr<Recorded> Record(const ChartFixture& f, ChartViewState state = {}) {
-    auto out = std::make_unique<Recorded>();
-    state.now = f.now;
-    QPainter painter(&out->device);
-    out->result = PaintChart(painter, kSide, f.record, f.settings, state);
-    return out;
-}
-
-std::vector<RecordedText> TextsInPalace(const RecordingPaintDevice& device, int palace,
-                                        const QString& text) {
-    const QRect rect = PalaceTextRect(LayoutForSide(kSide), palace);
-    std::vector<RecordedText> out;
-    for (const auto& t : device.textsIn(QRectF(rect).adjusted(0, 0, 0, 1)))
-        if (t.text == text) out.push_back(t);
-    return out;
+std::unique_ptr<test::RecordedChart> Record(const ChartFixture& f, ChartViewState state = {}) {
+    return test::RecordChart(f, std::move(state));
 }
 
 // A chart with one first-grade star set (紫微 in palace 0, or `stars` there) and a

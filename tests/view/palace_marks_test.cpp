@@ -19,29 +19,11 @@ using test::ChartFixture;
 using test::RecordedText;
 using test::RecordingPaintDevice;
 
-constexpr int kSide = 1024;
+constexpr int kSide = test::kRecordedSide;
 const ChartLayout kLayout = LayoutForSide(kSide);
 
-struct Recorded {
-    RecordingPaintDevice device{kSide, kSide};
-    ChartPaintResult result;
-};
-
-std::unique_ptr<Recorded> Record(const ChartFixture& f, ChartViewState state = {}) {
-    auto out = std::make_unique<Recorded>();
-    state.now = f.now;
-    QPainter painter(&out->device);
-    out->result = PaintChart(painter, kSide, f.record, f.settings, state);
-    return out;
-}
-
-std::vector<RecordedText> InPalace(const RecordingPaintDevice& device, int palace,
-                                   const QString& text) {
-    std::vector<RecordedText> out;
-    for (const auto& t :
-         device.textsIn(QRectF(PalaceTextRect(kLayout, palace)).adjusted(0, 0, 0, 1)))
-        if (t.text == text) out.push_back(t);
-    return out;
+std::unique_ptr<test::RecordedChart> Record(const ChartFixture& f, ChartViewState state = {}) {
+    return test::RecordChart(f, std::move(state));
 }
 
 // Stem s turns star number s (紫微 .. 巨門) into 化祿, so the marked star names the stem.
@@ -62,7 +44,7 @@ int StemShownAsLu(ChartFixture& f) {
     ChartViewState state;
     state.block = &block;
     auto rec = Record(f, state);
-    const auto marks = InPalace(rec->device, 0, LoadResString(230));
+    const auto marks = test::TextsInPalace(rec->device, 0, LoadResString(230));
     if (marks.size() != 1) return -1;
     for (const auto& star : rec->result.starNames[0])
         if (marks[0].origin.x() >= star.rect.left() && marks[0].origin.x() <= star.rect.right())
@@ -103,21 +85,21 @@ TEST(SpecialColumns, DouJunMarkAtFlowLevelsOnly) {
     ChartFixture f;
     const int ziDou = PositionOfBranch(f.record.ziYearDouJun);
     auto rec = Record(f);
-    EXPECT_TRUE(InPalace(rec->device, ziDou, QStringLiteral("斗")).empty());
+    EXPECT_TRUE(test::TextsInPalace(rec->device, ziDou, QStringLiteral("斗")).empty());
     f.period(2);
     rec = Record(f);
-    const auto mark = InPalace(rec->device, ziDou, QStringLiteral("斗"));
+    const auto mark = test::TextsInPalace(rec->device, ziDou, QStringLiteral("斗"));
     ASSERT_EQ(mark.size(), 1u);
     EXPECT_EQ(mark[0].pen, colours::kRedMark);
-    EXPECT_EQ(InPalace(rec->device, ziDou, QStringLiteral("子")).size(), 1u);
+    EXPECT_EQ(test::TextsInPalace(rec->device, ziDou, QStringLiteral("子")).size(), 1u);
     // GodBase 2: 斗君 in the palace of the stored 小限斗君.
     f.settings.GodBase = 2;
     rec = Record(f);
     const int small = PositionOfBranch(f.record.douJunBranch);
-    EXPECT_EQ(InPalace(rec->device, small, QStringLiteral("君")).size(), 1u);
+    EXPECT_EQ(test::TextsInPalace(rec->device, small, QStringLiteral("君")).size(), 1u);
     size_t marks = 0;
     for (int p = 0; p < 12; ++p)
-        marks += InPalace(rec->device, p, QStringLiteral("君")).size();
+        marks += test::TextsInPalace(rec->device, p, QStringLiteral("君")).size();
     EXPECT_EQ(marks, 1u);
 }
 
@@ -133,19 +115,19 @@ TEST(SpecialColumns, CauseKarmaAndTheSevenStars) {
     ASSERT_NE(cause, karma);
     auto rec = Record(f);
     const int l = kLayout.line;
-    const auto lai = InPalace(rec->device, cause, QStringLiteral("來"));
+    const auto lai = test::TextsInPalace(rec->device, cause, QStringLiteral("來"));
     ASSERT_EQ(lai.size(), 1u);
     EXPECT_EQ(lai[0].pen, colours::kRedMark);
     EXPECT_NEAR(lai[0].origin.x(), PalaceTextRect(kLayout, cause).x() + 2 * l, l / 2);
     // 業障 alone takes the same column 2.
-    const auto ye = InPalace(rec->device, karma, QStringLiteral("業"));
+    const auto ye = test::TextsInPalace(rec->device, karma, QStringLiteral("業"));
     ASSERT_EQ(ye.size(), 1u);
     EXPECT_NEAR(ye[0].origin.x(), PalaceTextRect(kLayout, karma).x() + 2 * l, l / 2);
 
     // 七星: the dipper star of 子 is 貪狼, shown only with the toggle and on screen.
-    auto redTan = [&](const Recorded& r) {
+    auto redTan = [&](const test::RecordedChart& r) {
         int n = 0;
-        for (const auto& t : InPalace(r.device, 10, QStringLiteral("貪")))
+        for (const auto& t : test::TextsInPalace(r.device, 10, QStringLiteral("貪")))
             n += t.pen == colours::kRedMark ? 1 : 0;
         return n;
     };
@@ -198,7 +180,7 @@ TEST(StarLinks, StemsThatTransformTheHeldStarStandOnItsColour) {
     for (int p = 0; p < 12; ++p) {
         const bool jia = f.record.natalChart.stemAt(p) == 0;
         const auto stem =
-            InPalace(rec->device, p, LoadResString(135 + f.record.natalChart.stemAt(p)));
+            test::TextsInPalace(rec->device, p, LoadResString(135 + f.record.natalChart.stemAt(p)));
         ASSERT_FALSE(stem.empty()) << p;
         EXPECT_EQ(stem.back().pen, jia ? QColor(Qt::white) : QColor(Qt::black)) << p;
         if (!jia) continue;
@@ -223,10 +205,10 @@ TEST(Brightness, NumbersWithTheirRing) {
     ChartViewState state;
     state.block = &block;
     auto rec = Record(f, state);
-    const auto five = InPalace(rec->device, 10, LoadResString(657));
+    const auto five = test::TextsInPalace(rec->device, 10, LoadResString(657));
     ASSERT_EQ(five.size(), 1u);
     EXPECT_EQ(five[0].pen, colours::kRedMark);
-    EXPECT_EQ(InPalace(rec->device, 4, LoadResString(653)).size(), 1u);
+    EXPECT_EQ(test::TextsInPalace(rec->device, 4, LoadResString(653)).size(), 1u);
     // The ring is an outline around the digit's box: one in 子, none in 午.
     auto rings = [&](int palace) {
         int n = 0;
@@ -238,7 +220,7 @@ TEST(Brightness, NumbersWithTheirRing) {
     EXPECT_EQ(rings(10), 1);
     EXPECT_EQ(rings(4), 0);
     // Text grades are not drawn in number mode.
-    EXPECT_TRUE(InPalace(rec->device, 10, LoadResString(321)).empty());
+    EXPECT_TRUE(test::TextsInPalace(rec->device, 10, LoadResString(321)).empty());
 }
 
 TEST(SecondGradeRow, ARowTooLongForThePalaceContinuesBelow) {
