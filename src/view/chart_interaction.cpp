@@ -69,9 +69,10 @@ struct CChartInteraction::Hit {
 
 CChartInteraction::CChartInteraction(CZelkView* view, ChartRecord* record,
                                      const AppSettings* settings, ChartInteractionHooks hooks)
-    : QObject(view), view_(view), record_(record), settings_(settings), hooks_(std::move(hooks)) {
-    view_->viewport()->installEventFilter(this);
-    view_->viewport()->setMouseTracking(true);
+    : QObject(view), view_(view), viewport_(view->viewport()), record_(record), settings_(settings),
+      hooks_(std::move(hooks)) {
+    viewport_->installEventFilter(this);
+    viewport_->setMouseTracking(true);
 }
 
 CChartInteraction* CChartInteraction::attach(CZelkView* view, ChartRecord* record,
@@ -84,7 +85,7 @@ CChartInteraction* CChartInteraction::attach(CZelkView* view, ChartRecord* recor
 // Events
 
 bool CChartInteraction::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != view_->viewport()) return false;
+    if (watched != viewport_) return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {

@@ -121,6 +121,9 @@ class CChartInteraction : public QObject {
     ChartResult computePeriod(int level, const AppSettings& settings);
 
     CZelkView* view_;
+    // The watched viewport, kept apart from the view: while the view is being
+    // destroyed its viewport still sends events, and the view may no longer be asked.
+    QWidget* viewport_;
     ChartRecord* record_;
     const AppSettings* settings_;
     ChartInteractionHooks hooks_;

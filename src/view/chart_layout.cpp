@@ -10,10 +10,11 @@ CanvasSize ComputeCanvas(int width, int height, bool printing) {
     height = std::max(0, height);
     // min(0.75 w, h) in integers, then 85 % of it; 64-bit so a huge target cannot overflow.
     const long long smaller = std::min(768LL * width, 1024LL * height) / 1024;
-    const int h0 = static_cast<int>(smaller * 85 / 100);
-    const int w0 = static_cast<int>(static_cast<long long>(h0) * 1500 / 1000);
-    if (w0 > width * 5 / 6) return {w0 * 5 / 6, h0 * 5 / 6};
-    return {w0, h0};
+    const long long h0 = smaller * 85 / 100;
+    const long long w0 = h0 * 1500 / 1000;
+    if (w0 > 5LL * width / 6)
+        return {static_cast<int>(w0 * 5 / 6), static_cast<int>(h0 * 5 / 6)};
+    return {static_cast<int>(w0), static_cast<int>(h0)};
 }
 
 int ChartSideOf(int side) {
