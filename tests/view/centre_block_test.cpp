@@ -7,15 +7,18 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace zelk {
 namespace {
 
 using test::ChartFixture;
 
-const CentreLine* LineNumber(const std::vector<CentreLine>& lines, int number) {
+// A copy of the line, so a line taken from a temporary list stays valid.
+std::optional<CentreLine> LineNumber(const std::vector<CentreLine>& lines, int number) {
     for (const auto& line : lines)
-        if (line.number == number) return &line;
-    return nullptr;
+        if (line.number == number) return line;
+    return std::nullopt;
 }
 
 std::vector<CentreLine> Lines(const ChartFixture& f, bool printing,
@@ -37,7 +40,7 @@ TEST(CentreBlock, ScreenShowsEveryLineOfTheNatalChart) {
     ChartFixture f;
     const auto lines = Lines(f, false);
     for (int n = 1; n <= 11; ++n) {
-        const CentreLine* line = LineNumber(lines, n);
+        const auto line = LineNumber(lines, n);
         ASSERT_TRUE(line) << n;
         EXPECT_TRUE(line->leftShown) << n;
     }
@@ -60,7 +63,7 @@ TEST(CentreBlock, FlowChangOnlyAtFlowLevels) {
     f.period(1);
     EXPECT_FALSE(LineNumber(Lines(f, false), 9)->rightShown);
     f.period(2); // 2026 is a 丙 year: 流昌 at 申
-    const CentreLine* nine = LineNumber(Lines(f, false), 9);
+    const auto nine = LineNumber(Lines(f, false), 9);
     EXPECT_TRUE(nine->rightShown);
     EXPECT_EQ(nine->right, LoadResString(407) + LoadResString(153));
 }
@@ -88,7 +91,7 @@ TEST(CentreBlock, PrintKeysDecideWhatIsPrinted) {
 
     // A key on prints its item alone; on screen every line keeps its row.
     f.settings.BodyHouseDisplay = 1;
-    const CentreLine* six = LineNumber(Lines(f, true), 6);
+    const auto six = LineNumber(Lines(f, true), 6);
     EXPECT_FALSE(six->leftShown);
     EXPECT_TRUE(six->rightShown);
     EXPECT_FALSE(six->keepsRow);
