@@ -2,13 +2,16 @@
 // whole PNG export, the side panel, and a natal chart printed with its three time
 // pages to a PDF file. Run: build/bin/bench_view
 #include "chart/chart_engine.h"
+#include "view/chart_interaction.h"
 #include "view/chart_painter.h"
 #include "view/chart_print.h"
 #include "view/font_faces.h"
+#include "view/period_pickers.h"
 #include "view/png_export.h"
 #include "view/side_panel.h"
+#include "view/zelk_view_widget.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -113,17 +116,47 @@ void BM_PrintNatalWithThreeTimePages(benchmark::State& state) {
     }
 }
 
+// A click on a level button to the repainted view: the picker is confirmed at
+// once, then the period is computed and the canvas (chart, buttons, side panel)
+// painted again. Cycles through the six period levels.
+void BM_LevelButtonClickToRepaintedView(benchmark::State& state) {
+    BenchChart chart(0);
+    CZelkView view;
+    view.resize(1400, 1000);
+    view.setChart(&chart.record, &chart.settings);
+    view.setTimeSource([&chart] { return chart.now; });
+    ChartInteractionHooks hooks;
+    hooks.computePeriod = [&chart](ChartRecord& r, int level, const AppSettings& s) {
+        return ComputePeriodChart(r, level, r.periodChart, ChartEnv{s, chart.now, chart.clock});
+    };
+    hooks.now = [&chart] { return chart.now; };
+    hooks.loadExplanations = [](int) {};
+    CChartInteraction* controller =
+        CChartInteraction::attach(&view, &chart.record, &chart.settings, hooks);
+    CPeriodPickerDlg::setRunner([](CPeriodPickerDlg& picker) { return picker.acceptWith(0); });
+    view.canvasImage();
+    const ChartLayout& l = view.layout();
+    int level = 1;
+    for (auto _ : state) {
+        controller->press(QPoint(l.buttonLeft + 37, l.buttonTop[level] + 25), Qt::LeftButton);
+        benchmark::DoNotOptimize(view.canvasImage().constBits());
+        level = level % 6 + 1;
+    }
+    CPeriodPickerDlg::setRunner({});
+}
+
 BENCHMARK(BM_PaintChartNatal1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintChartFlowYear1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SidePanelNatal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintNatalWithThreeTimePages)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelButtonClickToRepaintedView)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     InstallFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
