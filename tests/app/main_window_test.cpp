@@ -464,14 +464,22 @@ TEST(StartupArguments, DataFolderDatabaseAndSplash) {
 namespace zelk {
 namespace {
 
+// A program on its own data folder with one new client's chart open.
+struct OneChartOpen {
+    QTemporaryDir dir;
+    test::TestSession s{dir.path()};
+    CMainFrame* frame = s.session->mainFrame();
+    OneChartOpen() {
+        FillInputDialog({QStringLiteral("王小明"), 1986, 3, 15, 2});
+        frame->newClient();
+    }
+};
+
 // The chart window shows the painted chart: the canvas is not blank, and the main
 // window with it can be grabbed (ZELK_SCREENSHOT names a file to keep the picture).
 TEST(MainWindowPicture, AnOpenChartIsPaintedInItsWindow) {
-    QTemporaryDir dir;
-    test::TestSession s(dir.path());
-    CMainFrame* frame = s.session->mainFrame();
-    FillInputDialog({QStringLiteral("王小明"), 1986, 3, 15, 2});
-    frame->newClient();
+    OneChartOpen open;
+    CMainFrame* frame = open.frame;
     ASSERT_EQ(frame->chartWindows().size(), 1u);
     CZelkView* view = frame->chartWindows().front()->view();
     const QImage& canvas = view->canvasImage();
@@ -498,11 +506,9 @@ TEST(MainWindowPicture, AnOpenChartIsPaintedInItsWindow) {
 // A chart window answers the mouse: its level buttons are drawn beside the chart
 // and a press on 流年盤 computes the flow-year chart through the picker.
 TEST(MainWindowPicture, ChartWindowLevelButtonsSwitchToThePeriodChart) {
-    QTemporaryDir dir;
-    test::TestSession s(dir.path());
-    CMainFrame* frame = s.session->mainFrame();
-    FillInputDialog({QStringLiteral("王小明"), 1986, 3, 15, 2});
-    frame->newClient();
+    OneChartOpen open;
+    test::TestSession& s = open.s;
+    CMainFrame* frame = open.frame;
     ASSERT_EQ(frame->chartWindows().size(), 1u);
     CChildFrame* window = frame->chartWindows().front();
     CZelkView* view = window->view();
