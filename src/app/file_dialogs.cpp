@@ -28,7 +28,7 @@ QStringList QtFiltersOf(const QString& tableFilter) {
 }
 
 QString ChooseFile(QWidget* parent, FileDialogKind kind, const QString& title,
-                   const QString& tableFilter, int* selectedFilter) {
+                   const QString& tableFilter, int* selectedFilter, const QString& suggestedPath) {
     const QStringList filters = QtFiltersOf(tableFilter);
     if (gChooser) {
         const QString path = gChooser(kind, title);
@@ -46,8 +46,8 @@ QString ChooseFile(QWidget* parent, FileDialogKind kind, const QString& title,
     const QString joined = filters.join(QStringLiteral(";;"));
     const QString path =
         kind == FileDialogKind::Open
-            ? QFileDialog::getOpenFileName(parent, title, {}, joined, &chosenFilter)
-            : QFileDialog::getSaveFileName(parent, title, {}, joined, &chosenFilter);
+            ? QFileDialog::getOpenFileName(parent, title, suggestedPath, joined, &chosenFilter)
+            : QFileDialog::getSaveFileName(parent, title, suggestedPath, joined, &chosenFilter);
     if (selectedFilter) *selectedFilter = qMax(0, static_cast<int>(filters.indexOf(chosenFilter)));
     return path;
 }

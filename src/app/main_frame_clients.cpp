@@ -22,7 +22,8 @@ namespace zelk {
 
 void CMainFrame::report(const ClientStoreResult& result) {
     for (const ClientNotice& notice : result.notices)
-        WarnText(ClientNoticeText(notice), this);
+        (IsSuccessMessage(notice.messageId) ? InformText : WarnText)(ClientNoticeText(notice),
+                                                                     this);
 }
 
 void CMainFrame::lockDatabase(const QString& path) {
@@ -115,7 +116,8 @@ bool CMainFrame::runInputDialog(CChildFrame* frame, bool modify) {
 
 void CMainFrame::newClient() {
     CChildFrame* frame = newChartWindow();
-    runInputDialog(frame, false);
+    // Cancelled or refused: no empty chart window stays behind.
+    if (!runInputDialog(frame, false) && !frame->document()->hasChart()) frame->close();
 }
 
 void CMainFrame::modifyClient() {

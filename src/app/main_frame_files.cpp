@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace zelk {
 
@@ -106,7 +107,11 @@ void CMainFrame::showSettingsResult(const SettingsCommandResult& result, const Q
         return;
     }
     if (result.refreshCharts) refreshAllCharts();
-    if (result.messageId != 0) WarnById(result.messageId, this);
+    if (result.messageId == 0) return;
+    if (IsSuccessMessage(result.messageId))
+        InformById(result.messageId, this);
+    else
+        WarnById(result.messageId, this);
 }
 
 void CMainFrame::importParameters() {
@@ -130,20 +135,30 @@ void CMainFrame::restoreDefaults() {
     showSettingsResult(result, context_.settingsPath);
 }
 
+// The save dialog offers the client's name and the level in the pictures folder.
+static QString SuggestedImagePath(const CZelkDoc& doc) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir(folder).filePath(doc.imageFileName());
+}
+
 void CMainFrame::exportChartImage() {
     CChildFrame* frame = currentChartWindow();
-    if (!frame) return;
-    const QString path = ChooseFile(this, FileDialogKind::Save, Res(729), Res(kPngFilter));
+    // A window without a chart has nothing to draw.
+    if (!frame || !frame->document()->hasChart()) return;
+    const QString path = ChooseFile(this, FileDialogKind::Save, Res(729), Res(kPngFilter), nullptr,
+                                    SuggestedImagePath(*frame->document()));
     if (path.isEmpty()) return;
     ChartViewState state = frame->view()->viewState();
     state.now = context_.now;
     const PngExportResult result =
         ExportChartPng(path, frame->document()->record(), context_.settings, state);
     if (result.messageId == 0) return;
-    WarnText(result.ok()
-                 ? Res(result.messageId)
-                 : WithPath(Res(result.messageId) + QLatin1Char('\n') + result.detail, result.path),
-             this);
+    if (result.ok())
+        InformById(result.messageId, this);
+    else
+        WarnText(WithPath(Res(result.messageId) + QLatin1Char('\n') + result.detail, result.path),
+                 this);
 }
 
 void CMainFrame::refreshTime() {

@@ -38,6 +38,31 @@ void WarnText(const QString& text, QWidget* parent) {
     box.exec();
 }
 
+void InformText(const QString& text, QWidget* parent) {
+    if (gResponder) {
+        gResponder->informed(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, ProductTitle(), text, QMessageBox::Ok,
+                    OwnerOf(parent));
+    box.exec();
+}
+
+void InformById(int stringId, QWidget* parent) {
+    InformText(Res(stringId), parent);
+}
+
+bool IsSuccessMessage(int messageId) {
+    switch (messageId) {
+    case 547: // 已設回系統預設值!
+    case 649: // 圖檔寫入完成
+    case 684: // 選取項目匯出完成
+        return true;
+    default:
+        return false;
+    }
+}
+
 void WarnById(int stringId, QWidget* parent) {
     WarnText(Res(stringId), parent);
 }

@@ -82,18 +82,45 @@ void CZelkDoc::clearChart() {
     emit chartChanged();
 }
 
-void CZelkDoc::setTitleText(const QString& text) {
-    const int level = record_.shownLevel;
+namespace {
+QString LevelCaption(int level) {
     const int caption = LevelCaptionStringId(level);
-    title_ = (level >= 0 && caption != 0 ? Res(caption) : QString()) + text;
+    return level >= 0 && caption != 0 ? Res(caption) : QString();
+}
+} // namespace
+
+void CZelkDoc::setTitleText(const QString& text) {
+    title_ = LevelCaption(record_.shownLevel) + text;
     emit titleChanged(title_);
 }
 
-void CZelkDoc::setTitleFromName() {
+QString CZelkDoc::clientName() const {
     int length = 0;
     while (length < static_cast<int>(record_.name.size()) && record_.name[length] != 0)
         ++length;
-    setTitleText(QString(reinterpret_cast<const QChar*>(record_.name.data()), length));
+    return QString(reinterpret_cast<const QChar*>(record_.name.data()), length);
+}
+
+QString CZelkDoc::titleFromName() const {
+    return LevelCaption(record_.shownLevel) + clientName();
+}
+
+QString CZelkDoc::imageFileName() const {
+    QString name = clientName().trimmed();
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    // A name of dots alone would name a folder.
+    if (name.isEmpty() || name.count(QLatin1Char('.')) == name.size())
+        name = QStringLiteral("命盤");
+    QString level = LevelCaption(record_.shownLevel);
+    level.remove(QLatin1Char(':'));
+    level = level.trimmed();
+    return level.isEmpty() ? name + QStringLiteral(".png")
+                           : name + QLatin1Char('_') + level + QStringLiteral(".png");
+}
+
+void CZelkDoc::setTitleFromName() {
+    setTitleText(clientName());
 }
 
 } // namespace zelk

@@ -41,6 +41,13 @@ class CZelkDoc : public QObject {
     // The title: the caption of the level on display, then `text`.
     void setTitleText(const QString& text);
     void setTitleFromName();
+    // The client's name as the chart holds it.
+    QString clientName() const;
+    // The caption of the level on display, then the client's name.
+    QString titleFromName() const;
+    // A file name for the chart's picture: name and level, "王小明_本命盤.png";
+    // characters no file system takes become "_".
+    QString imageFileName() const;
     const QString& title() const { return title_; }
 
   signals:

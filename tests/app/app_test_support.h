@@ -15,15 +15,24 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace zelk::test {
 
-// Collects warnings and answers every question with `yes`.
+// Collects warnings and success notices apart, and answers every question with
+// `yes`.
 struct RecordingResponder : MessageResponder {
-    QStringList warnings;
+    QStringList warnings;     // shown with the warning icon
+    QStringList informations; // shown with the information icon
     QStringList questions;
     bool yes = true;
     void warned(const QString& text) override { warnings << text; }
+    void informed(const QString& text) override { informations << text; }
     bool answer(const QString& text) override {
         questions << text;
         return yes;
