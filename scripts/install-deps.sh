@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev liberfa-dev
-  fonts-arphic-uming fonts-arphic-ukai fonts-liberation
+  fonts-arphic-uming fonts-arphic-ukai fonts-liberation fonts-noto-cjk
+  qt6-translations-l10n
   poppler-utils python3
 )
 

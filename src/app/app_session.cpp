@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "command_ids.h"
+#include "interface_language.h"
 #include "interpret/explanation_lists.h"
 #include "main_frame.h"
 #include "res_text.h"
@@ -11,6 +12,7 @@
 #include "view/font_faces.h"
 #include "visual_style.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTimer>
@@ -57,6 +59,10 @@ void AppSession::readCurrentTime() {
 
 bool AppSession::start(const StartupOptions& options) {
     InstallFontSubstitutions();
+    // Windows, dialogs and Qt's own texts in Traditional Chinese, in a face that
+    // draws the Traditional forms.
+    QApplication::setFont(InterfaceFont(QApplication::font().pointSizeF()));
+    if (auto* app = QCoreApplication::instance()) InstallInterfaceLanguage(*app);
     // The built-in quoted lists (star names, explanation texts) are parsed once.
     InstallExplanationLists(ParseExplanationLists());
     QString overrideDir = options.dataDir;

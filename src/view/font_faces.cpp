@@ -8,11 +8,25 @@ namespace zelk {
 
 void InstallFontSubstitutions() {
     // The TW faces first: their glyphs are the traditional forms the chart is written in.
-    QFont::insertSubstitutions(
-        kFaceMing, QStringList{QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK")});
-    QFont::insertSubstitutions(
-        kFaceKai, QStringList{QStringLiteral("AR PL UKai TW"), QStringLiteral("AR PL UKai HK")});
+    QFont::insertSubstitutions(kFaceMing, QStringList{QStringLiteral("AR PL UMing TW"),
+                                                      QStringLiteral("Noto Serif CJK TC"),
+                                                      QStringLiteral("AR PL UMing HK")});
+    QFont::insertSubstitutions(kFaceKai, QStringList{QStringLiteral("AR PL UKai TW"),
+                                                     QStringLiteral("Noto Serif CJK TC"),
+                                                     QStringLiteral("AR PL UKai HK")});
     QFont::insertSubstitutions(kFaceArial, QStringList{QStringLiteral("Liberation Sans")});
+}
+
+QStringList InterfaceFaces() {
+    return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans TC"),
+            QStringLiteral("AR PL UMing TW")};
+}
+
+QFont InterfaceFont(qreal pointSize) {
+    QFont font;
+    font.setFamilies(InterfaceFaces());
+    font.setPointSizeF(std::max<qreal>(10, pointSize));
+    return font;
 }
 
 QFont ChartFont(const QString& face, int pixels, bool bold) {
