@@ -8,6 +8,7 @@
 #include "zelk_doc.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 
 namespace zelk {
 
@@ -20,6 +21,9 @@ CChildFrame::CChildFrame(AppContext& context, QWidget* parent)
     view_->setFooterLines({Res(514), Res(515)});
     view_->setSolarTerms(context.solarTerms ? &*context.solarTerms : nullptr);
     attachInteraction(context);
+    // Whatever changed the level (a level button, a period line, a picker), the
+    // window's title and tab name the chart shown when it is painted.
+    view_->viewport()->installEventFilter(this);
     setWidget(view_);
     // A chart without a client is titled with the application title.
     setWindowTitle(Res(57344));
@@ -47,6 +51,15 @@ void CChildFrame::attachInteraction(AppContext& context) {
     };
     hooks.modifyClient = [this] { emit modifyClientRequested(); };
     CChartInteraction::attach(view_, &doc_->record(), &context.settings, std::move(hooks));
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == view_->viewport()) followShownLevel();
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void CChildFrame::followShownLevel() {
+    if (doc_->hasChart() && doc_->titleFromName() != doc_->title()) doc_->setTitleFromName();
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

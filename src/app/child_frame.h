@@ -33,9 +33,12 @@ class CChildFrame : public QMdiSubWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void attachInteraction(AppContext& context);
+    // The title names the level on display ("流年盤 : 王小明").
+    void followShownLevel();
 
   private:
     std::unique_ptr<CZelkDoc> doc_;

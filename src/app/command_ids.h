@@ -48,6 +48,9 @@ inline constexpr int LastStyle = 219;
 inline constexpr int DefaultStyle = 210;
 inline constexpr int StandardOpen = 57601;
 inline constexpr int StandardSave = 57603;
+// Tool bars the user makes in the customisation dialog.
+inline constexpr int FirstUserToolBar = 59432;
+inline constexpr int LastUserToolBar = 59441;
 
 // Panes.
 inline constexpr int FileViewPane = 133;

@@ -7,8 +7,12 @@
 #include "visual_style.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace zelk {
 
@@ -32,15 +36,8 @@ constexpr PaneButton kPaneButtons[] = {
 } // namespace
 
 bool CommandAvailable(int id) {
-    if (IsSettingsCommand(id)) return true;
-    switch (id) {
-    case cmd::ImportRules:
-    case cmd::School:
-    case cmd::ExportAnalysis:
-        return false;
-    default:
-        return true;
-    }
+    // 分析資料 has no analysis behind it in this version.
+    return id != cmd::ExportAnalysis;
 }
 
 bool CommandRuleEnables(int id, const CommandState& s) {
@@ -97,6 +94,7 @@ CommandTable::CommandTable(QWidget* owner) : QObject(owner), owner_(owner) {
     add(cmd::School, QStringLiteral("設定門派..."));
     add(cmd::DeleteClientDialog, QStringLiteral("刪除個人資料"));
     add(cmd::WindowManager, Res(131));
+    add(cmd::Customize, Res(125));
     for (const PaneButton& b : kPaneButtons) {
         const QString tip = QString::fromUtf16(b.tip);
         QAction* a = actions_.count(b.id) ? actions_.at(b.id) : add(b.id, tip.section('\n', 1));
@@ -105,10 +103,42 @@ CommandTable::CommandTable(QWidget* owner) : QObject(owner), owner_(owner) {
         a->setStatusTip(tip.section('\n', 0, 0));
         if (b.id != cmd::Print) a->setText(tip.section('\n', 1));
     }
+    // One look at a time: the menu shows them as a choice of one.
+    auto* looks = new QActionGroup(this);
+    looks->setExclusive(true);
     for (int id : kStyleIds) {
         QAction* a = add(id, StyleMenuText(id));
         a->setCheckable(true);
+        looks->addAction(a);
     }
+    // A tool-bar button of a command without a picture shows this name.
+    for (auto& [id, a] : actions_)
+        if (a->icon().isNull()) a->setIconText(label(id).remove(QStringLiteral("...")));
+}
+
+QString CommandTable::label(int id) const {
+    QAction* a = action(id);
+    if (!a) return {};
+    QString text = a->text();
+    // "列印(&P)..." -> "列印..."
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)"));
+    text.remove(mnemonic);
+    text.remove(QLatin1Char('&'));
+    switch (id) {
+    case cmd::ImportParameters:
+    case cmd::ImportClients:
+    case cmd::ImportRules:
+        return QStringLiteral("匯入") + text;
+    case cmd::ExportParameters:
+    case cmd::ExportClients:
+    case cmd::ExportAnalysis:
+    case cmd::ExportChartImage:
+        return QStringLiteral("匯出") + text;
+    default:
+        break;
+    }
+    if (id >= cmd::FirstStyle && id <= cmd::LastStyle) return QStringLiteral("外觀：") + text;
+    return text;
 }
 
 QAction* CommandTable::add(int id, const QString& text) {
@@ -117,6 +147,39 @@ QAction* CommandTable::add(int id, const QString& text) {
     a->setObjectName(QStringLiteral("cmd%1").arg(id));
     actions_[id] = a;
     return a;
+}
+
+std::vector<int> CommandTable::idsInMenuOrder() const {
+    std::vector<int> order;
+    auto take = [this, &order](int id) {
+        if (action(id) && std::find(order.begin(), order.end(), id) == order.end())
+            order.push_back(id);
+    };
+    // The command menu first, sub-menus in place, then the pane's buttons and the rest.
+    QMenu menu;
+    buildFunctionMenu(&menu);
+    std::function<void(const QMenu*)> walk = [&](const QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->menu())
+                walk(a->menu());
+            else if (!a->isSeparator())
+                take(a->data().toInt());
+        }
+    };
+    walk(&menu);
+    for (const PaneButton& b : kPaneButtons)
+        take(b.id);
+    for (int id : ids())
+        take(id);
+    return order;
+}
+
+std::vector<int> CommandTable::ids() const {
+    std::vector<int> all;
+    all.reserve(actions_.size());
+    for (const auto& entry : actions_)
+        all.push_back(entry.first);
+    return all;
 }
 
 QAction* CommandTable::action(int id) const {
@@ -129,13 +192,13 @@ void CommandTable::handle(int id, std::function<void()> handler) {
         connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
 }
 
-void CommandTable::buildFunctionMenu(QMenu* menu) const {
+QMenu* CommandTable::buildFunctionMenu(QMenu* menu) const {
     menu->setTitle(QStringLiteral("檔案(&F)"));
     for (int id : {cmd::NewClientFile, cmd::OpenClientFile, cmd::SaveClientFileAs})
         menu->addAction(action(id));
     menu->addSeparator();
     for (int id : {cmd::ChartParameters, cmd::InterfaceSettings, cmd::StarDisplay,
-                   cmd::PrintParameters, cmd::UserFourHua})
+                   cmd::PrintParameters, cmd::School, cmd::UserFourHua})
         menu->addAction(action(id));
     menu->addSeparator();
     for (int id : {cmd::Print, cmd::PrintPreview, cmd::PrintSetup})
@@ -148,12 +211,25 @@ void CommandTable::buildFunctionMenu(QMenu* menu) const {
     for (int id :
          {cmd::ExportParameters, cmd::ExportClients, cmd::ExportAnalysis, cmd::ExportChartImage})
         exportMenu->addAction(action(id));
+    // The menu bar is hidden, so the window commands and the looks are reached here.
+    QMenu* view = menu->addMenu(QStringLiteral("檢視(&V)"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    addLooksMenu(view);
+    view->addAction(action(cmd::Customize));
+    view->addAction(action(cmd::WindowManager));
     menu->addSeparator();
     for (int id : {cmd::RefreshTime, cmd::RestoreDefaults, cmd::About})
         menu->addAction(action(id));
     menu->addSeparator();
     menu->addAction(action(cmd::CloseAllCharts));
     menu->addAction(action(cmd::Exit));
+    return view;
+}
+
+void CommandTable::addLooksMenu(QMenu* menu) const {
+    QMenu* looks = menu->addMenu(QStringLiteral("外觀"));
+    for (int id : kStyleIds)
+        looks->addAction(action(id));
 }
 
 void CommandTable::buildHiddenMenus(QWidget* menuBarWidget) const {
@@ -169,9 +245,8 @@ void CommandTable::buildHiddenMenus(QWidget* menuBarWidget) const {
     for (int id : {cmd::NewClient, cmd::ModifyClient, cmd::DeleteClientDialog})
         clients->addAction(action(id));
     QMenu* view = bar->addMenu(QStringLiteral("檢視(&V)"));
-    QMenu* looks = view->addMenu(QStringLiteral("外觀"));
-    for (int id : kStyleIds)
-        looks->addAction(action(id));
+    addLooksMenu(view);
+    view->addAction(action(cmd::Customize));
     QMenu* window = bar->addMenu(QStringLiteral("視窗(&W)"));
     window->addAction(action(cmd::WindowManager));
 }

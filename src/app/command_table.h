@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -25,8 +26,8 @@ struct CommandState {
     int fourHuaType = 0;
 };
 
-// Commands that exist in the table but whose dialogs come later; they stay disabled
-// whatever their rule says.
+// Whether the command has anything behind it; one that has not stays disabled
+// whatever its rule says (分析資料).
 bool CommandAvailable(int id);
 // The update rule of one command (its availability aside).
 bool CommandRuleEnables(int id, const CommandState& state);
@@ -37,10 +38,18 @@ class CommandTable : public QObject {
     explicit CommandTable(QWidget* owner);
 
     QAction* action(int id) const;
+    // The command's name without mnemonic, with 匯入/匯出 before the file kinds
+    // (both sub-menus have a 參數 and a 客戶名單).
+    QString label(int id) const;
+    // Every command number of the table, ascending.
+    std::vector<int> ids() const;
+    // The same numbers in the order the command menu lists them, then the rest.
+    std::vector<int> idsInMenuOrder() const;
     // Connects a command to its handler.
     void handle(int id, std::function<void()> handler);
-    // Fills the popup "檔案(&F)" of the 各項功能 button.
-    void buildFunctionMenu(QMenu* menu) const;
+    // Fills the popup "檔案(&F)" of the 各項功能 button; returns its 檢視 sub-menu,
+    // where the main window adds its panes.
+    QMenu* buildFunctionMenu(QMenu* menu) const;
     // The hidden menu bar's menus (the same settings commands, the school dialog,
     // the client commands and the visual styles).
     void buildHiddenMenus(QWidget* menuBar) const;
@@ -48,6 +57,7 @@ class CommandTable : public QObject {
 
   private:
     QAction* add(int id, const QString& text);
+    void addLooksMenu(QMenu* menu) const;
 
     QWidget* owner_;
     std::map<int, QAction*> actions_;

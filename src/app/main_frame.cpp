@@ -1,6 +1,7 @@
 #include "main_frame.h"
 
 #include "app_context.h"
+#include "chart_tabs.h"
 #include "child_frame.h"
 #include "class_view.h"
 #include "command_ids.h"
@@ -42,8 +43,9 @@ CMainFrame::CMainFrame(AppContext& context, ClientSettings& clientSettings, QSet
     createStatusBar();
     createClientPane();
     createHiddenPanes();
+    createUserToolBars();
     connectCommands();
-    resize(1280, 900);
+    restoreWindowLayout();
     updateCommandStates();
 }
 
@@ -75,8 +77,12 @@ void CMainFrame::createMdiArea() {
 void CMainFrame::createCommands() {
     commands_ = std::make_unique<CommandTable>(this);
     functionMenu_ = new QMenu(this);
-    commands_->buildFunctionMenu(functionMenu_);
+    viewMenu_ = commands_->buildFunctionMenu(functionMenu_);
     connect(functionMenu_, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    // Every command answers its shortcut wherever its buttons are (or are not).
+    for (int id : commands_->ids())
+        addAction(commands_->action(id));
+    tabs_ = new ChartTabs(mdi_, commands_->action(cmd::WindowManager));
 }
 
 void CMainFrame::createMenuBar() {
@@ -119,6 +125,8 @@ void CMainFrame::createClientPane() {
     auto* dock = new QDockWidget(Res(158), this);
     dock->setObjectName(QStringLiteral("pane%1").arg(cmd::ClientPane));
     clientPane_ = new CClassView(clientSettings_, *commands_, functionMenu_, dock);
+    clientPane_->toolBar()->setObjectName(QStringLiteral("clientPaneToolBar"));
+    clientPane_->toolBar()->setWindowTitle(Res(158));
     dock->setWidget(clientPane_);
     dock->setMinimumWidth(200);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
@@ -158,8 +166,12 @@ void CMainFrame::createHiddenPanes() {
         docks_.push_back(dock);
     }
     connect(output, &COutputWnd::hideRequested, this, [this] { dock(cmd::OutputPane)->hide(); });
-    // The pane menu: every pane can be shown or hidden from the hidden menu bar
-    // (and from the context menu of the dock areas).
+    // The pane menu: every pane can be shown or hidden from the command menu's
+    // 檢視, the hidden menu bar and the context menu of the dock areas.
+    QAction* first = viewMenu_->actions().value(0);
+    for (QDockWidget* d : docks_)
+        viewMenu_->insertAction(first, d->toggleViewAction());
+    viewMenu_->insertSeparator(first);
     for (QAction* a : menuBar()->actions())
         if (a->menu() && a->text() == QStringLiteral("檢視(&V)"))
             for (QDockWidget* d : docks_)
@@ -194,17 +206,22 @@ void CMainFrame::connectCommands() {
     c.handle(cmd::DeleteClient, [this] { deleteClient(); });
     c.handle(cmd::DeleteClientDialog, [this] { deleteClientDialog(); });
     c.handle(cmd::ToggleAll, [this] { toggleAllChecks(); });
-    c.handle(cmd::WindowManager, [this] {
-        if (QDockWidget* d = dock(cmd::ClientPane)) d->show();
-    });
+    c.handle(cmd::FunctionMenu, [this] { showFunctionMenu(); });
+    for (int id : SettingsCommandIds())
+        c.handle(id, [this, id] { runSettingsCommand(id); });
+    for (int id : {cmd::Print, cmd::PrintPreview, cmd::PrintSetup})
+        c.handle(id, [this, id] { runPrintCommand(id); });
+    c.handle(cmd::WindowManager, [this] { showWindowManager(); });
+    c.handle(cmd::Customize, [this] { customizeToolBars(); });
     for (int id : kStyleIds)
         c.handle(id, [this, id] { selectVisualStyle(id); });
 }
 
 void CMainFrame::runPrintCommand(int id) {
+    // Printing needs a chart on display (the rule keeps the commands off otherwise);
+    // an empty chart window made only to refuse the job would stay behind.
     CChildFrame* frame = currentChartWindow();
-    // Printing from the pane's button makes a chart window first when there is none.
-    if (!frame && id == cmd::Print) frame = newChartWindow();
+    if (!frame && id != cmd::PrintSetup) return;
     PrintRequest request;
     if (frame) {
         request.source.record = frame->document()->record();
@@ -216,8 +233,17 @@ void CMainFrame::runPrintCommand(int id) {
         request.repaintView = [guard] {
             if (guard) guard->chartChanged();
         };
+        // While previewing, the tab says so; afterwards it names the chart again,
+        // level caption included.
         request.setDocumentTitle = [guard](const QString& title) {
-            if (guard) guard->setWindowTitle(title);
+            if (!guard) return;
+            CZelkDoc* doc = guard->document();
+            if (title == PreviewTitle(doc->record())) {
+                guard->setWindowTitle(title);
+            } else {
+                doc->setTitleFromName();
+                guard->setWindowTitle(doc->title());
+            }
         };
     }
     request.restoreMainTitle = [this] {
@@ -228,10 +254,24 @@ void CMainFrame::runPrintCommand(int id) {
     updateCommandStates();
 }
 
+void CMainFrame::runSettingsCommand(int id) {
+    SettingsCommandHooks hooks;
+    hooks.refreshAllCharts = [this] { refreshAllCharts(); };
+    hooks.repaint = [this] {
+        for (CChildFrame* f : chartWindows())
+            f->chartChanged();
+        update();
+    };
+    RunSettingsCommand(id, this, context_, hooks);
+    // A confirmed chart-parameter dialog may have switched 自訂四化 on or off.
+    updateCommandStates();
+}
+
 void CMainFrame::selectVisualStyle(int styleId) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     style_ = styleId;
     ApplyVisualStyle(styleId);
+    tabs_->followStyle();
     SaveApplicationLook(windowState_, styleId);
     update();
     QApplication::restoreOverrideCursor();
@@ -261,6 +301,11 @@ CChildFrame* CMainFrame::currentChartWindow() const {
 CChildFrame* CMainFrame::newChartWindow() {
     auto* frame = new CChildFrame(context_);
     mdi_->addSubWindow(frame);
+    tabs_->adopt(frame);
+    // The buttons follow the chart as soon as it is shown or changed, not only
+    // when another window becomes active.
+    connect(frame->document(), &CZelkDoc::chartChanged, this, &CMainFrame::updateCommandStates);
+    connect(frame->document(), &CZelkDoc::titleChanged, this, &CMainFrame::updateCommandStates);
     // A click on the client lines of the chart edits that chart's client.
     connect(frame, &CChildFrame::modifyClientRequested, this, [this, frame] {
         if (frame->document()->clientIndex() >= 0) runInputDialog(frame, true);
@@ -309,6 +354,7 @@ void CMainFrame::updateCommandStates() {
 void CMainFrame::shutDown() {
     if (shutDown_) return;
     shutDown_ = true;
+    saveWindowLayout();
     // The finder text is kept; the list was written with every change, and is
     // written once more unless another program holds the database.
     context_.storeStringSetting(609, clientPane_->finder()->textToStore());

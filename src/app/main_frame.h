@@ -24,11 +24,13 @@ namespace zelk {
 
 class CChildFrame;
 class CClassView;
+class ChartTabs;
 class CViewTree;
 class CommandTable;
 class ClientSettings;
 struct AppContext;
 struct SettingsCommandResult;
+struct ToolBarLayout;
 struct tagUserInfo;
 
 class CMainFrame : public QMainWindow {
@@ -46,6 +48,9 @@ class CMainFrame : public QMainWindow {
     CViewTree* tree() const;
     QMdiArea* mdiArea() const { return mdi_; }
     QMenu* functionMenu() const { return functionMenu_; }
+    // The 檢視 sub-menu of the command menu: panes, looks, customisation, windows.
+    QMenu* viewMenu() const { return viewMenu_; }
+    ChartTabs* chartTabs() const { return tabs_; }
     QDockWidget* dock(int paneId) const;
     bool databaseReadOnly() const { return lock_.readOnly(); }
 
@@ -76,6 +81,19 @@ class CMainFrame : public QMainWindow {
     void showAboutBox();
     // 列印, 預覽列印 and 列印設定 for the current chart window.
     void runPrintCommand(int id);
+    // The settings dialogs, 自訂四化 and 垂象法則; a confirmed dialog makes the
+    // open charts follow.
+    void runSettingsCommand(int id);
+    // 各項功能 run as a command (from a tool bar the user made): the menu pops up
+    // under the button, or at the mouse.
+    void showFunctionMenu();
+    // 視窗(&W)...: the open chart windows, to activate or close.
+    void showWindowManager();
+    // 自訂...: the buttons of the tool bars.
+    void customizeToolBars();
+    std::vector<ToolBarLayout> toolBarLayouts() const;
+    void applyToolBarLayouts(const std::vector<ToolBarLayout>& layouts);
+    QToolBar* toolBar(const QString& name) const;
     void selectVisualStyle(int styleId);
     int visualStyle() const { return style_; }
 
@@ -94,8 +112,16 @@ class CMainFrame : public QMainWindow {
     // Shows every notice of a client-layer result (text and path).
     void report(const ClientStoreResult& result);
 
+    // Window size, position, maximised state, docks and tool bars, kept in the
+    // per-user store; the first run fits the screen's available area.
+    void restoreWindowLayout();
+    void saveWindowLayout();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The pane menu (right click on a dock's title or a tool bar): the panes, the
+    // tool bars and 自訂....
+    QMenu* createPopupMenu() override;
 
   private:
     void createMdiArea();
@@ -106,7 +132,9 @@ class CMainFrame : public QMainWindow {
     void createClientPane();
     void createHiddenPanes();
     void connectCommands();
+    void createUserToolBars();
     void applyStoredStyle();
+    void adoptChartWindow(CChildFrame* frame);
 
     bool refuseWhenReadOnly();
     void showSettingsResult(const SettingsCommandResult& result, const QString& path);
@@ -120,7 +148,10 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<CommandTable> commands_;
     QMdiArea* mdi_ = nullptr;
     QMenu* functionMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    ChartTabs* tabs_ = nullptr;
     QToolBar* standardBar_ = nullptr;
+    std::vector<QToolBar*> userBars_;
     CClassView* clientPane_ = nullptr;
     std::vector<QDockWidget*> docks_;
     std::vector<QLabel*> indicators_;

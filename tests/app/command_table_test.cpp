@@ -49,11 +49,11 @@ TEST(CommandRules, FourHuaEditorOnlyForTheUsersTableAndAnalysisNever) {
     s.currentShownLevel = 0;
     s.checkedClients = 5;
     EXPECT_FALSE(CommandRuleEnables(cmd::ExportAnalysis, s));
-    // Dialogs still to come stay off whatever their rule says.
-    EXPECT_TRUE(CommandAvailable(cmd::Print));
+    // Only 分析資料 has nothing behind it; the school and rule dialogs are there.
     EXPECT_FALSE(CommandAvailable(cmd::ExportAnalysis));
-    EXPECT_TRUE(CommandAvailable(cmd::ChartParameters));
-    EXPECT_TRUE(CommandAvailable(cmd::ExportChartImage));
+    for (int id : {cmd::Print, cmd::ChartParameters, cmd::ExportChartImage, cmd::School,
+                   cmd::ImportRules, cmd::WindowManager, cmd::Customize})
+        EXPECT_TRUE(CommandAvailable(id)) << id;
 }
 
 TEST(VisualStyle, UnlistedIdentifiersFallBackToTheBlueStyle) {
