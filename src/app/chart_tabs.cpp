@@ -91,8 +91,14 @@ ChartTabs::ChartTabs(QMdiArea* area, QAction* windowManager)
     listButton_->setObjectName(QStringLiteral("documentListButton"));
     listButton_->setArrowType(Qt::DownArrow);
     listButton_->setAutoRaise(true);
-    listButton_->setPopupMode(QToolButton::InstantPopup);
-    listButton_->setMenu(listMenu_);
+    // The menu opens under the button, its right edge at the button's; a menu set
+    // on the button would add a second arrow of its own.
+    connect(listButton_, &QToolButton::clicked, this, [this] {
+        emit listMenu_->aboutToShow();
+        const QPoint at(listButton_->width() - listMenu_->sizeHint().width(),
+                        listButton_->height());
+        listMenu_->popup(listButton_->mapToGlobal(at));
+    });
     listButton_->setToolTip(QStringLiteral("已開啟的命盤"));
     listButton_->hide();
     if (bar_) {

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "message_box.h"
+#include "screen_fit.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "settings_dlg_controls.h"
@@ -102,10 +103,20 @@ QCheckBox* SettingsDlgBase::addCheck(int controlId, const QString& text, int key
 
 void SettingsDlgBase::setBody(QLayout* body) {
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body);
+    layout->addWidget(new FittingScrollArea(body, this), 1);
     QAbstractButton* defaults = AddDialogButtons(this, layout, hasDefaultsButton_);
     if (defaults)
         connect(defaults, &QAbstractButton::clicked, this, &SettingsDlgBase::restoreDefaults);
+}
+
+void SettingsDlgBase::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        // Its whole size first (adjustSize would stop at two thirds of the screen),
+        // then no more than the screen has.
+        resize(sizeHint());
+        FitToScreen(this);
+    }
+    QDialog::setVisible(visible);
 }
 
 void SettingsDlgBase::load() {

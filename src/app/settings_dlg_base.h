@@ -55,6 +55,8 @@ class SettingsDlgBase : public QDialog {
 
     // 確定.
     void accept() override;
+    // Shown no larger than the screen: on a small one the groups scroll.
+    void setVisible(bool visible) override;
     // 回復預設值.
     void restoreDefaults();
 

@@ -37,10 +37,13 @@ CPanBaseDlg::CPanBaseDlg(AppContext& context, QWidget* parent)
     : SettingsDlgBase(context, sdlg::PanBaseDialog, QStringLiteral("排盤參數設定"), PanBaseKeys(),
                       true, parent) {
     using namespace sdlg::panbase;
+    // Fourteen groups in four rows of four columns: the dialog stays lower than a
+    // 768-pixel screen.
+    constexpr int kRows = 4;
     auto* grid = new QGridLayout;
     int cell = 0;
     const auto put = [&](QGroupBox* box) {
-        grid->addWidget(box, cell % 5, cell / 5);
+        grid->addWidget(box, cell % kRows, cell / kRows);
         ++cell;
     };
     put(addRadioGroup(QStringLiteral("閏月排法："), k::LeapBase,
@@ -97,7 +100,7 @@ CPanBaseDlg::CPanBaseDlg(AppContext& context, QWidget* parent)
         {{GianSuaNatal, u"本命盤固定顯示", 0}, {GianSuaNatalAndYear, u"本命及流年變化顯示", 1}}));
     put(addRadioGroup(QStringLiteral("歲前各星名稱："), k::SuaStarNameType,
                       {{SuaNamesCommon, u"一般使用名稱", 0}, {SuaNamesSpecial, u"特別名稱", 1}}));
-    grid->addWidget(flowSky, 5, 0, 1, 3);
+    grid->addWidget(flowSky, kRows, 0, 1, 4);
     setBody(grid);
     load();
 }

@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -25,6 +26,14 @@ namespace {
 const QString kGroup = QStringLiteral("ToolBars");
 const QString kUserBarsKey = QStringLiteral("ToolBars/UserBars");
 constexpr int kCommandRole = Qt::UserRole + 1;
+
+// Commands without a picture get an empty one, so every name starts at one edge.
+QIcon IconOrBlank(const QIcon& icon) {
+    if (!icon.isNull()) return icon;
+    QPixmap blank(20, 20);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
 
 QString ButtonsKey(const QString& name) {
     return kGroup + QLatin1Char('/') + name;
@@ -202,7 +211,7 @@ void CCustomizeDlg::fillAvailable() {
     for (int id : table_.idsInMenuOrder()) {
         if (id == cmd::FunctionMenu) continue;
         QAction* a = table_.action(id);
-        auto* item = new QListWidgetItem(a->icon(), table_.label(id), available_);
+        auto* item = new QListWidgetItem(IconOrBlank(a->icon()), table_.label(id), available_);
         item->setData(kCommandRole, id);
     }
     available_->setCurrentRow(0);
@@ -231,7 +240,7 @@ void CCustomizeDlg::showButtons() {
         QString text = a ? table_.label(id) : Res(124) + QStringLiteral("：") + QString::number(id);
         if (id == cmd::StandardOpen) text = QStringLiteral("開啟舊檔");
         if (id == cmd::StandardSave) text = QStringLiteral("儲存檔案");
-        auto* item = new QListWidgetItem(a ? a->icon() : QIcon(), text, buttons_);
+        auto* item = new QListWidgetItem(IconOrBlank(a ? a->icon() : QIcon()), text, buttons_);
         item->setData(kCommandRole, id);
     }
     buttons_->setCurrentRow(std::min(keep, buttons_->count() - 1));

@@ -25,7 +25,7 @@ QStringList InterfaceFaces() {
 QFont InterfaceFont(qreal pointSize) {
     QFont font;
     font.setFamilies(InterfaceFaces());
-    font.setPointSizeF(std::max<qreal>(10, pointSize));
+    if (pointSize > 0) font.setPointSizeF(pointSize);
     return font;
 }
 

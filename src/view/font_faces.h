@@ -21,8 +21,7 @@ void InstallFontSubstitutions();
 // The windows' and dialogs' face, first found first: a sans-serif with the
 // Traditional forms, then the Ming face of the chart.
 QStringList InterfaceFaces();
-// The interface font at `pointSize` (never below 10 pt, where CJK text stays
-// legible).
+// The interface font at `pointSize`, the size the desktop asks for.
 QFont InterfaceFont(qreal pointSize);
 
 // A font of that face at a character height of `pixels` (at least 1), weight 400

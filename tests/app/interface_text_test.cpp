@@ -40,7 +40,6 @@ TEST(InterfaceFaces, WindowsDialogsAndChartUseTraditionalFaces) {
     EXPECT_TRUE(IsTraditionalFace(pane)) << pane.toStdString();
     QMessageBox box;
     EXPECT_TRUE(IsTraditionalFace(QFontInfo(box.font()).family()));
-    EXPECT_GE(QApplication::font().pointSizeF(), 10);
     // The chart's and the print's faces.
     for (const QString& face : {kFaceMing, kFaceKai}) {
         const QString family = QFontInfo(ChartFont(face, 16)).family();

@@ -6,9 +6,11 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/main_frame.h"
+#include "app/screen_fit.h"
 #include "app/tool_bar_customize.h"
 #include "app/window_layout.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
@@ -199,6 +201,52 @@ TEST(ToolBarCustomisation, CancelChangesNothing) {
     EXPECT_EQ(Buttons(frame->clientPane()->toolBar()), before);
     QSettings store(dir.filePath(QStringLiteral("window_state.ini")), QSettings::IniFormat);
     EXPECT_FALSE(store.contains(QStringLiteral("ToolBars/clientPaneToolBar")));
+}
+
+} // namespace
+} // namespace zelk
+
+namespace zelk {
+namespace {
+
+// On a screen smaller than a settings dialog (the off-screen one is 800 by 600),
+// the dialog stays on the screen and 確定 stays in view; its groups scroll.
+TEST(SettingsDialogSize, FitTheScreenWithTheirButtonsInView) {
+    QTemporaryDir dir;
+    test::TestSession s(dir.path());
+    CMainFrame* frame = s.session->mainFrame();
+    const QRect area = frame->screen()->availableGeometry();
+    for (int id : {cmd::ChartParameters, cmd::InterfaceSettings, cmd::StarDisplay,
+                   cmd::PrintParameters, cmd::School}) {
+        QRect shown;
+        QRect okButton;
+        WhenDialogOpens([&](QDialog* d) {
+            shown = d->frameGeometry();
+            for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                if (b->text() == QStringLiteral("確定"))
+                    okButton = QRect(b->mapTo(d, QPoint(0, 0)), b->size());
+            d->reject();
+        });
+        frame->commands().action(id)->trigger();
+        ASSERT_FALSE(shown.isEmpty()) << id;
+        EXPECT_TRUE(area.contains(shown)) << id << ": " << shown.width() << "x" << shown.height();
+        EXPECT_TRUE(QRect(QPoint(0, 0), shown.size()).contains(okButton)) << id;
+    }
+}
+
+// A dialog taller than the screen is cut down to it (with room for its frame),
+// and made wider by a scroll bar's width for the scroll bar it will need.
+TEST(SettingsDialogSize, ATallDialogIsCutToTheScreen) {
+    QDialog tall;
+    const QRect area = tall.screen()->availableGeometry();
+    tall.resize(300, area.height() + 500);
+    FitToScreen(&tall);
+    EXPECT_LE(tall.height(), area.height() - 30);
+    EXPECT_GT(tall.width(), 300);
+    QDialog small;
+    small.resize(300, 200);
+    FitToScreen(&small);
+    EXPECT_EQ(small.size(), QSize(300, 200));
 }
 
 } // namespace
