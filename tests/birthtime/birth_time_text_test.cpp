@@ -62,13 +62,9 @@ TEST(UsedTimeText, NamesTheRuleAndWhatWasRemoved) {
               QStringLiteral("真太陽時 09:03")); // 04:00 UTC + 5 h 08 min 50 s - 5 min 53 s
 }
 
-TEST(BirthTimeText, RuleLabelsAndHourNames) {
-    EXPECT_EQ(BirthTimeRuleLabel(BirthTimeRule::Clock), QStringLiteral("出生時間"));
-    EXPECT_EQ(BirthTimeRuleLabel(BirthTimeRule::Standard), QStringLiteral("標準時間"));
-    EXPECT_EQ(BirthTimeRuleLabel(BirthTimeRule::Solar), QStringLiteral("真太陽時"));
+TEST(BirthTimeText, HourNamesAndMoments) {
     EXPECT_EQ(HourIndexName(0), QStringLiteral("子時"));
     EXPECT_EQ(HourIndexName(4), QStringLiteral("辰時"));
-    EXPECT_EQ(HourIndexName(11), QStringLiteral("亥時"));
     EXPECT_EQ(HourIndexName(12), QStringLiteral("晚子時"));
     EXPECT_TRUE(HourIndexName(13).isEmpty());
     EXPECT_EQ(FormatBirthMoment(At(987, 1, 2, 3, 4)), QStringLiteral("0987-01-02 03:04"));

@@ -144,16 +144,5 @@ TEST_F(SolarTermWarnings, AreMeasuredBetweenInstants) {
     EXPECT_FALSE(Find(yearEnd, BirthWarningKind::SolarTerm));
 }
 
-TEST(BoundaryWarnings, TheKindsHaveTheirWords) {
-    EXPECT_EQ(BirthWarningKindKey(BirthWarningKind::DaylightSaving),
-              QStringLiteral("daylightSaving"));
-    EXPECT_EQ(BirthWarningKindKey(BirthWarningKind::AmbiguousClock),
-              QStringLiteral("ambiguousClock"));
-    EXPECT_EQ(BirthWarningKindKey(BirthWarningKind::SkippedClock), QStringLiteral("skippedClock"));
-    EXPECT_EQ(BirthWarningKindKey(BirthWarningKind::HourBoundary), QStringLiteral("hourBoundary"));
-    EXPECT_EQ(BirthWarningKindKey(BirthWarningKind::DayBoundary), QStringLiteral("dayBoundary"));
-    EXPECT_EQ(BirthWarningKindKey(BirthWarningKind::SolarTerm), QStringLiteral("solarTerm"));
-}
-
 } // namespace
 } // namespace zelk
