@@ -81,7 +81,8 @@ QColor TabColour(int slot) {
 }
 
 ChartTabs::ChartTabs(QMdiArea* area, QAction* windowManager)
-    : QObject(area), area_(area), bar_(area->findChild<QTabBar*>()), windowManager_(windowManager) {
+    : QObject(area), area_(area), bar_(area->findChild<QTabBar*>()), barObject_(bar_.data()),
+      windowManager_(windowManager) {
     listMenu_ = new QMenu(area_);
     connect(listMenu_, &QMenu::aboutToShow, this, [this] {
         listMenu_->clear();
@@ -232,21 +233,23 @@ void ChartTabs::placeListButton() {
 }
 
 bool ChartTabs::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == bar_) {
-        switch (event->type()) {
-        case QEvent::Resize:
-        case QEvent::Move:
-        case QEvent::Show:
-        case QEvent::Hide:
-        case QEvent::LayoutRequest:
-            placeListButton();
-            break;
-        case QEvent::ContextMenu:
-            showTabMenu(static_cast<QContextMenuEvent*>(event)->pos());
-            return true;
-        default:
-            break;
-        }
+    // A bar being destroyed is no longer a tab bar, and sends events still.
+    auto* bar = qobject_cast<QTabBar*>(watched);
+    if (!bar || static_cast<QObject*>(bar) != barObject_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::LayoutRequest:
+        placeListButton();
+        break;
+    case QEvent::ContextMenu:
+        showTabMenu(static_cast<QContextMenuEvent*>(event)->pos());
+        return true;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -55,6 +55,7 @@ class ChartTabs : public QObject {
 
     QMdiArea* area_;
     QPointer<QTabBar> bar_;
+    const QObject* barObject_; // the bar, for comparing without a cast
     QAction* windowManager_;
     QToolButton* listButton_ = nullptr;
     QMenu* listMenu_ = nullptr;
