@@ -1,7 +1,7 @@
 #include "chart_interaction.h"
 
 #include "calendar/lunar_calendar.h"
-#include "chart/chart_steps.h"
+#include "chart/chart_facts.h"
 #include "chart_layout.h"
 #include "interpret/explanation_cache.h"
 #include "period_pickers.h"
@@ -31,12 +31,6 @@ namespace {
 constexpr int kButtonHitLeft = 6, kButtonHitRight = 82, kButtonHitHeight = 50;
 constexpr int kStripCellWidth = 15, kStripRowHeight = 25, kStripColumns = 5;
 constexpr int kLevelCount = 7;
-
-int PalaceElementOf(const ChartBlock& block, int palace) {
-    const int stem = block.stemAt(palace);
-    if (stem > 9) return -1;
-    return detail::BureauOf(palace, stem) - 2; // 水二局 .. 火六局 give 水 .. 火
-}
 
 bool ForwardTenYears(const ChartRecord& r) {
     // Yang male or yin female count forward from the life palace.
@@ -525,7 +519,8 @@ void CChartInteraction::pressStar(const Hit& hit, Qt::MouseButton button) {
     click.block = &block;
     click.palacePosition = hit.palace;
     click.palaceNumber = block.nameAt(hit.palace);
-    click.palaceElement = PalaceElementOf(block, hit.palace);
+    // The element beside the stem the dialog shows: the 納音 of the palace's stem and branch.
+    click.palaceElement = PalaceElement(block, hit.palace);
     click.starNumber = hit.starNumber;
     if (hooks_.showStar) {
         hooks_.showStar(click);

@@ -1,5 +1,7 @@
 #include "chart_paint_parts.h"
 
+#include "chart/chart_engine.h"
+#include "chart/chart_facts.h"
 #include "chart_colours.h"
 #include "font_faces.h"
 #include "period_line.h"
@@ -14,11 +16,6 @@ namespace zelk {
 namespace {
 
 constexpr int kSingleLine = Qt::TextSingleLine | Qt::TextDontClip;
-
-// 五行局 of a stem and branch: rows by branch pair 子丑 .. 戌亥, columns by stem
-// pair 甲己, 乙庚, 丙辛, 丁壬, 戊癸; 2 水二局 .. 6 火六局.
-constexpr int kBureauOf[6][5] = {{2, 6, 5, 3, 4}, {6, 5, 3, 4, 2}, {3, 4, 2, 6, 5},
-                                 {5, 3, 4, 2, 6}, {4, 2, 6, 5, 3}, {6, 5, 3, 4, 2}};
 
 ChartBlock& BlockToPaint(const ChartRecord& record, ChartViewState& state, ChartBlock& copy) {
     if (state.block) return *state.block;
@@ -167,13 +164,11 @@ void ChartPainter::paintStem(int palace, const QRect& rect) {
 
 void ChartPainter::paintPalaceElement(int palace, const QRect& rect) {
     const int l = layout_.line;
-    const int stem = stemShownAt(palace);
-    if (stem < 0 || stem > 9) return;
-    const int branch = BranchOfPosition(palace);
-    const int bureau = kBureauOf[branch / 2][stem % 5];
-    const QString name = ViewText(183 + bureau);
+    // The element of the stem drawn beside it: the 納音 of that stem and the branch.
+    const int element = PalaceElement(stemShownAt(palace), palace);
+    if (element < 0) return;
     const QRect r = rect.adjusted(0, l / 2, -l, l / 2);
-    drawText(r, Qt::AlignRight | Qt::AlignBottom, name.left(1), Qt::black);
+    drawText(r, Qt::AlignRight | Qt::AlignBottom, ViewText(ElementStringId(element)), Qt::black);
 }
 
 void ChartPainter::paintPeriodLine(int palace, const QRect& rect) {

@@ -4,6 +4,7 @@
 #include "chart_fixture.h"
 
 #include "calendar/lunar_calendar.h"
+#include "chart/chart_facts.h"
 #include "view/chart_interaction.h"
 #include "view/period_pickers.h"
 #include "view/zelk_view_widget.h"
@@ -424,6 +425,33 @@ TEST_F(InteractionTest, StarHitsInAPalaceWithManyStars) {
     EXPECT_FALSE(star);
     click(chartPoint(QPoint(names.front().rect.center().x(), names.front().rect.bottom() + 2)));
     EXPECT_FALSE(star);
+}
+
+// The star dialog relates the star to the element of its palace: in the natal
+// chart the life palace's element is that of the 五行局; in a flow-year chart a
+// palace has the element of its flow stem.
+TEST_F(InteractionTest, AStarClickCarriesThePalaceElementOfItsOwnStemAndBranch) {
+    const int life = f.record.lifePalace;
+    f.record.natalChart.groupA[std::size_t(life)] |= StarA::ZiWei;
+    view.chartChanged();
+    paint();
+    const auto& names = view.lastPaint().starNames[std::size_t(life)];
+    ASSERT_FALSE(names.empty());
+    click(chartPoint(names.front().rect.center()));
+    ASSERT_TRUE(star);
+    EXPECT_EQ(star->palacePosition, life);
+    EXPECT_EQ(star->palaceElement, f.record.bureau - 2);
+
+    showLevel(2);
+    const ChartBlock& year = f.record.periodChart;
+    for (int p = 0; p < 12; ++p) {
+        const auto& here = view.lastPaint().starNames[std::size_t(p)];
+        if (here.empty()) continue;
+        star.reset();
+        click(chartPoint(here.front().rect.center()));
+        ASSERT_TRUE(star);
+        EXPECT_EQ(star->palaceElement, NayinElement(year.stemAt(p), BranchOfPosition(p))) << p;
+    }
 }
 
 TEST_F(InteractionTest, CentreBlockEditsTheClientTogglesTheDipperAndOpensTheLogoPages) {
