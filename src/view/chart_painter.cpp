@@ -196,6 +196,7 @@ void ChartPainter::paintPeriodLine(int palace, const QRect& rect) {
             if (s.opaque && !monochrome_) p_.fillRect(piece, colours::kHighlight);
             drawText(piece, Qt::AlignLeft | Qt::AlignVCenter, s.text,
                      s.highlight ? colours::kHighlight : QColor(Qt::black));
+            if (s.value >= 0) result_.periodValues[palace].push_back({piece, s.value});
             x += w;
         }
     }
@@ -225,17 +226,21 @@ ChartPaintResult PaintChart(QPainter& painter, int side, const ChartRecord& reco
 }
 
 void PaintCanvasBackground(QPainter& painter, const ChartLayout& layout) {
-    const QRect canvas(0, 0, layout.canvasWidth, layout.canvasHeight);
+    const QRect canvas(layout.originX, layout.originY, layout.canvasWidth, layout.canvasHeight);
     const QRect square(layout.chartLeft, layout.chartTop, layout.chartSide, layout.chartSide);
     // Four margins around the square, then the frame as four 2-unit bars just outside it.
-    painter.fillRect(QRect(0, 0, canvas.width(), square.top()), colours::kMargin);
     painter.fillRect(
-        QRect(0, square.bottom() + 1, canvas.width(), canvas.height() - square.bottom() - 1),
+        QRect(canvas.left(), canvas.top(), canvas.width(), square.top() - canvas.top()),
         colours::kMargin);
-    painter.fillRect(QRect(0, square.top(), square.left(), square.height()), colours::kMargin);
-    painter.fillRect(QRect(square.right() + 1, square.top(), canvas.width() - square.right() - 1,
-                           square.height()),
+    painter.fillRect(QRect(canvas.left(), square.bottom() + 1, canvas.width(),
+                           canvas.bottom() - square.bottom()),
                      colours::kMargin);
+    painter.fillRect(
+        QRect(canvas.left(), square.top(), square.left() - canvas.left(), square.height()),
+        colours::kMargin);
+    painter.fillRect(
+        QRect(square.right() + 1, square.top(), canvas.right() - square.right(), square.height()),
+        colours::kMargin);
     const int left = square.left() - 1;
     const int right = square.right() + 2; // chartLeft + chartSide + 1
     const int top = square.top() - 1;

@@ -61,7 +61,10 @@ class InteractionTest : public ::testing::Test {
 
     void paint() { view.canvasImage(); }
     const ChartLayout& layout() const { return view.layout(); }
-    QPoint chartPoint(QPoint p) const { return p + QPoint(layout().chartLeft, layout().chartTop); }
+    // A point of the chart square as the viewport sees it.
+    QPoint chartPoint(QPoint p) const {
+        return view.viewportPoint(p + QPoint(layout().chartLeft, layout().chartTop));
+    }
 
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), view.viewport()->mapToGlobal(QPointF(at)), button,
@@ -79,17 +82,18 @@ class InteractionTest : public ::testing::Test {
     void rightRelease(QPoint at) {
         send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
     }
+    // The middle of a level button or a strip cell, where the painter drew it.
     QPoint buttonPoint(int level) const {
-        return {40, layout().buttonTop[std::size_t(level)] + 25};
+        return view.viewportPoint(view.lastButtons().levels[std::size_t(level)].center());
     }
     QPoint stripPoint(int stem) const {
-        return {layout().buttonLeft + 15 * (stem % 5) + 7,
-                layout().buttonTop[7] + 12 + 25 * (stem / 5)};
+        return view.viewportPoint(view.lastButtons().stems[std::size_t(stem)].center());
     }
-    // The period line of a palace, `dx` from its centre.
-    QPoint periodLinePoint(int palace, int dx = 0) const {
-        const QRect r = view.lastPaint().periodLines[std::size_t(palace)];
-        return chartPoint(QPoint(r.left() + r.width() / 2 + dx, r.center().y()));
+    // The middle of the (first) clickable text of a palace's period line.
+    QPoint periodLinePoint(int palace) const {
+        const auto& areas = view.lastPaint().periodValues[std::size_t(palace)];
+        EXPECT_FALSE(areas.empty()) << "no period text in palace " << palace;
+        return areas.empty() ? QPoint() : chartPoint(areas.front().rect.center());
     }
     const ChartBlock& shown() const {
         return f.record.shownLevel <= 0 ? f.record.natalChart : f.record.periodChart;
@@ -186,6 +190,41 @@ TEST_F(InteractionTest, CancelledPickersLeaveLevelAndFlowFieldsAsTheyWere) {
     EXPECT_EQ(pickerRuns, 6); // pressing 流年盤 on the flow-year chart re-opens its picker
 }
 
+// A picker opens on the present period until something is chosen in this chart
+// window, and on the last choice from then on.
+TEST_F(InteractionTest, PickersOpenOnThePresentThenOnTheLastChoice) {
+    ChartRecord& r = f.record;
+    // The stored flow date differs from the present one (a chart opened earlier).
+    r.flowLunarDay = 9;
+    r.flowMinute = static_cast<int16_t>((f.now.minuteIndex + 5) % 12);
+    std::vector<int> opened;
+    int choose = 0;
+    answerPickers([&](CPeriodPickerDlg& d) {
+        opened.push_back(d.selectedIndex());
+        return choose;
+    });
+    choose = 14;
+    click(buttonPoint(4));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], f.now.lunar.day - 1); // today
+    EXPECT_EQ(r.flowLunarDay, 15);
+    choose = 3;
+    click(buttonPoint(4));
+    EXPECT_EQ(opened.at(1), 14); // the day just chosen
+    click(buttonPoint(6));
+    EXPECT_EQ(opened.at(2), f.now.minuteIndex); // the present ten-minute slot
+    choose = 2;
+    click(buttonPoint(6));
+    EXPECT_EQ(opened.at(3), 3);
+    // A palace click is a choice too.
+    showLevel(3);
+    click(periodLinePoint(Mod(r.flowDouJun + 4, 12)));
+    EXPECT_EQ(r.flowLunarMonth, 5);
+    click(buttonPoint(3));
+    const LunarYearMonths months = LunarYearMonthLengths(r.flowLunarYear);
+    EXPECT_EQ(opened.at(4), months.hasLeap && months.leapMonth < 5 ? 5 : 4);
+}
+
 TEST_F(InteractionTest, NatalButtonOnTheNatalChartDoesNothing) {
     f.record.hourIndex = 7; // would be reset by a natal switch
     click(buttonPoint(0));
@@ -229,7 +268,10 @@ TEST_F(InteractionTest, PeriodLineClicksChooseThePeriodUnderThePoint) {
     const int start = r.decadeFirstAge[std::size_t(r.tenYearPalace)];
     const int age = flowYear - 2 - r.lunarYear + 1;
     EXPECT_TRUE(start <= age && age < start + 10);
-    click(periodLinePoint(0, 2 * l)); // wider than the flow-year zone
+    // Beside the drawn age nothing answers.
+    const auto ages = view.lastPaint().periodValues[0];
+    ASSERT_EQ(ages.size(), 1u);
+    click(chartPoint(ages[0].rect.topRight() + QPoint(2 + l / 2, 0)));
     EXPECT_EQ(r.flowLunarYear, flowYear - 2);
 
     // Flow month: the palace's month number, leap flag cleared.
@@ -240,21 +282,39 @@ TEST_F(InteractionTest, PeriodLineClicksChooseThePeriodUnderThePoint) {
     EXPECT_EQ(r.flowLunarMonth, 7);
     EXPECT_EQ(r.flowIsLeap, 0);
 
-    // Flow day: " 4 16 28日" centred in the line, each number where it is drawn.
+    // Flow day: " 4 16 28日"; each number answers exactly where the painter drew it,
+    // from its first pixel to its last, and nothing left of the first one does.
     showLevel(4);
     ASSERT_GE(LunarMonthLength(r.flowLunarYear, r.flowLunarMonth, r.flowIsLeap != 0), 28);
     const int palace = Mod(r.flowMonthLifePalace + 3, 12);
-    click(periodLinePoint(palace, -2 * l));
-    EXPECT_EQ(r.flowLunarDay, 4);
-    click(periodLinePoint(palace, -l / 2));
-    EXPECT_EQ(r.flowLunarDay, 16);
-    click(periodLinePoint(palace, 3 * l / 4));
-    EXPECT_EQ(r.flowLunarDay, 28);
+    const auto days = view.lastPaint().periodValues[std::size_t(palace)];
+    ASSERT_EQ(days.size(), 3u);
+    const int expected[3] = {4, 16, 28};
+    for (std::size_t i = 0; i < 3; ++i) {
+        ASSERT_EQ(days[i].value, expected[i]);
+        for (const QPoint at :
+             {days[i].rect.topLeft(), days[i].rect.center(), days[i].rect.bottomRight()}) {
+            r.flowLunarDay = 1;
+            showLevel(4);
+            click(chartPoint(at));
+            EXPECT_EQ(r.flowLunarDay, expected[i]) << "day " << expected[i];
+        }
+    }
+    r.flowLunarDay = 1;
+    showLevel(4);
+    click(chartPoint(days[0].rect.topLeft() - QPoint(2, 0)));
+    EXPECT_EQ(r.flowLunarDay, 1);
     // " 9 21日" in a palace whose third day the month does not reach.
     const int short2 = Mod(r.flowMonthLifePalace + 8, 12);
-    click(periodLinePoint(short2, -l));
+    // (A new flow day moves the 流日 label, so the areas are read after each click.)
+    auto dayArea = [&](std::size_t i) {
+        const auto& two = view.lastPaint().periodValues[std::size_t(short2)];
+        EXPECT_EQ(two.size(), 2u);
+        return two.size() == 2 ? chartPoint(two[i].rect.center()) : QPoint();
+    };
+    click(dayArea(0));
     EXPECT_EQ(r.flowLunarDay, 9);
-    click(periodLinePoint(short2, 0));
+    click(dayArea(1));
     EXPECT_EQ(r.flowLunarDay, 21);
 
     // Flow hour and minute: the palace's hour, its ten-minute slot.
