@@ -63,6 +63,7 @@ struct CChartInteraction::Hit {
     int starNumber = -1;
     int value = -1; // PeriodLine: the age, month, day, hour or slot under the point
     bool rightOnly = false;
+    bool inert = false; // shown, but a press does nothing
 };
 
 CChartInteraction::CChartInteraction(CZelkView* view, ChartRecord* record,
@@ -135,7 +136,7 @@ void CChartInteraction::press(QPoint viewportPoint, Qt::MouseButton button) {
     }
     now_ = presentMoment();
     const Hit hit = hitAt(viewportPoint);
-    if (button == Qt::LeftButton && hit.rightOnly) return;
+    if (hit.inert || (button == Qt::LeftButton && hit.rightOnly)) return;
     switch (hit.kind) {
     case Hit::LevelButton:
         if (button == Qt::LeftButton) pressButton(hit);
@@ -223,8 +224,9 @@ void CChartInteraction::updateCursor(QPoint viewportPoint) {
 
 bool CChartInteraction::isActiveAt(QPoint viewportPoint) const {
     if (!record_ || !settings_ || record_->shownLevel < 0) return false;
-    const Hit::Kind kind = hitAt(viewportPoint).kind;
-    return kind != Hit::Nothing && kind != Hit::DipperName && kind != Hit::Legend &&
+    const Hit hit = hitAt(viewportPoint);
+    const Hit::Kind kind = hit.kind;
+    return !hit.inert && kind != Hit::Nothing && kind != Hit::DipperName && kind != Hit::Legend &&
            kind != Hit::BrightnessDigit;
 }
 
@@ -251,10 +253,10 @@ CChartInteraction::Hit CChartInteraction::hitAt(QPoint viewportPoint) const {
     // The buttons and the strip's cells answer exactly where they were drawn.
     for (int i = 0; i < kLevelCount; ++i) {
         if (!buttons.levels[std::size_t(i)].contains(point)) continue;
-        // 本命盤 does nothing while the natal chart is shown.
-        if (i == 0 && record_->shownLevel == 0) return hit;
         hit.kind = Hit::LevelButton;
         hit.level = i;
+        // 本命盤 does nothing while the natal chart is shown (its tooltip still speaks).
+        hit.inert = i == 0 && record_->shownLevel == 0;
         return hit;
     }
     for (int stem = 0; stem < 10; ++stem) {
@@ -368,7 +370,8 @@ QString CChartInteraction::toolTipAt(QPoint viewportPoint) const {
     const AppSettings& s = *settings_;
     switch (hit.kind) {
     case Hit::LevelButton: {
-        QString tip = LevelButtonTip(hit.level, s.UsePanParm != 0);
+        QString tip = hit.inert ? QStringLiteral("本命盤：目前顯示本命盤")
+                                : LevelButtonTip(hit.level, s.UsePanParm != 0);
         if (hit.level == r.shownLevel)
             tip +=
                 QLatin1Char('\n') + FourHuaCaption(r, s, view_->lastPaint().pillars, r.shownLevel);

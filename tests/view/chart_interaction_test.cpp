@@ -5,6 +5,8 @@
 
 #include "calendar/lunar_calendar.h"
 #include "chart/chart_facts.h"
+#include "settings/string_table.h"
+#include "view/chart_artwork.h"
 #include "view/chart_interaction.h"
 #include "view/period_pickers.h"
 #include "view/zelk_view_widget.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -538,6 +541,93 @@ TEST_F(InteractionTest, CentreBlockEditsTheClientTogglesTheDipperAndOpensTheLogo
     EXPECT_EQ(opened, LeftLogoUrl());
     click(chartPoint(view.lastPaint().logoRight.center()));
     EXPECT_EQ(opened, RightLogoUrl());
+}
+
+// Tooltips tell what a press does and what a mark means; the real tooltip event
+// shows the same text.
+TEST_F(InteractionTest, TooltipsOnButtonsStripCellsStarsAndPeriodLines) {
+    f.settings.FourHuaType = 0;
+    EXPECT_EQ(ctl->toolTipAt(buttonPoint(2)), QStringLiteral("流年盤：選擇流年"));
+    // The shown level's button also says whose transformations the chart shows (庚 1980).
+    EXPECT_TRUE(ctl->toolTipAt(buttonPoint(0)).endsWith(QStringLiteral("四化：生年干 庚")));
+    EXPECT_TRUE(
+        ctl->toolTipAt(stripPoint(0))
+            .startsWith(QStringLiteral("甲干四化：廉貞化祿、破軍化權、武曲化科、太陽化忌")));
+    click(stripPoint(0));
+    EXPECT_TRUE(ctl->toolTipAt(stripPoint(0)).endsWith(QStringLiteral("再按一次取消標示")));
+
+    const auto& names = view.lastPaint().starNames;
+    int p = 0;
+    while (p < 12 && names[std::size_t(p)].empty())
+        ++p;
+    ASSERT_LT(p, 12);
+    const StarHitArea& first = names[std::size_t(p)].front();
+    const QString starTip = ctl->toolTipAt(chartPoint(first.rect.center()));
+    EXPECT_TRUE(starTip.startsWith(LoadResString(205 + FourHuaStarNumber(first.bit))))
+        << starTip.toStdString();
+    EXPECT_TRUE(starTip.contains(QStringLiteral("五行"))) << starTip.toStdString();
+    EXPECT_TRUE(starTip.contains(QStringLiteral("星性說明")));
+
+    const int a = f.record.decadeFirstAge[5];
+    EXPECT_EQ(ctl->toolTipAt(periodLinePoint(5)),
+              QStringLiteral("看此宮的十年盤（%1 -- %2 歲）").arg(a).arg(a + 9));
+    showLevel(4);
+    const auto& days = view.lastPaint().periodValues[0];
+    ASSERT_FALSE(days.empty());
+    EXPECT_EQ(ctl->toolTipAt(chartPoint(days.back().rect.center())),
+              QStringLiteral("看流日：%1 日").arg(days.back().value));
+    // An empty spot of the centre block has nothing to say.
+    EXPECT_TRUE(
+        ctl->toolTipAt(chartPoint(QPoint(2 * layout().cell, 2 * layout().cell + 5))).isEmpty());
+
+    // Through the event the viewport receives.
+    view.show();
+    const QPoint at = buttonPoint(2);
+    QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("流年盤：選擇流年"));
+    QToolTip::hideText();
+}
+
+// Numeric brightness gets a legend under the stem strip, and each digit and the
+// legend explain themselves; the 七星 names are framed, explained in the legend
+// and in their tooltip.
+TEST_F(InteractionTest, BrightnessDigitsAndTheDipperAreExplained) {
+    EXPECT_TRUE(view.lastButtons().brightnessLegend.isEmpty());
+    f.settings.MiaoWangType = 1;
+    view.chartChanged();
+    paint();
+    const QRect legend = view.lastButtons().brightnessLegend;
+    ASSERT_FALSE(legend.isEmpty());
+    EXPECT_GT(legend.top(), view.lastButtons().stems[9].bottom());
+    EXPECT_TRUE(ctl->toolTipAt(view.viewportPoint(legend.center()))
+                    .startsWith(QStringLiteral("亮度數字：１廟　２旺　３得地")));
+    int p = 0;
+    while (p < 12 && view.lastPaint().brightnessDigits[std::size_t(p)].empty())
+        ++p;
+    ASSERT_LT(p, 12);
+    const auto digit = view.lastPaint().brightnessDigits[std::size_t(p)].front();
+    EXPECT_EQ(ctl->toolTipAt(chartPoint(digit.rect.center())),
+              QStringLiteral("亮度 ") + LoadResString(652 + digit.digit) + QLatin1Char(' ') +
+                  NumericGradeName(digit.digit));
+    EXPECT_FALSE(ctl->isActiveAt(chartPoint(digit.rect.center())));
+
+    EXPECT_TRUE(view.lastPaint().dipperNames[0].isEmpty());
+    click(chartPoint(view.lastPaint().centreLine7.center()));
+    ASSERT_TRUE(view.viewState().dipperToggleOn);
+    EXPECT_FALSE(view.lastButtons().dipperLegend.isEmpty());
+    for (int palace = 0; palace < 12; ++palace) {
+        const QRect names = view.lastPaint().dipperNames[std::size_t(palace)];
+        ASSERT_FALSE(names.isEmpty()) << palace;
+        EXPECT_TRUE(ctl->toolTipAt(chartPoint(names.center())).startsWith(QStringLiteral("七星")));
+        // The frame around the names is drawn in red.
+        const QImage& picture = view.canvasImage();
+        const QPoint corner = names.topLeft() + QPoint(layout().chartLeft - 1, layout().chartTop);
+        bool red = false;
+        for (int dy = 0; dy < names.height(); ++dy)
+            red = red || picture.pixelColor(corner + QPoint(0, dy)) == QColor(255, 0, 0);
+        EXPECT_TRUE(red) << palace;
+    }
 }
 
 TEST_F(InteractionTest, HandCursorOverActivePositionsOnly) {

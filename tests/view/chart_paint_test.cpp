@@ -9,6 +9,7 @@
 #include "view/chart_layout.h"
 #include "view/period_line.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -255,6 +256,52 @@ TEST(ChartPaint, PalaceElementIsTheNayinOfTheStemBesideItAtEveryLevel) {
     auto rec = Record(f);
     for (int p = 0; p < 12; ++p)
         EXPECT_TRUE(ElementDrawnIn(rec->device, p).isEmpty()) << p;
+}
+
+// The box a recorded text covers: its advance and the font's ascent and descent.
+QRectF TextBox(const RecordedText& t) {
+    QFont font(t.family);
+    font.setPixelSize(t.pixelSize);
+    const QFontMetricsF m(font);
+    return QRectF(t.origin.x(), t.origin.y() - m.ascent(), m.horizontalAdvance(t.text),
+                  m.ascent() + m.descent());
+}
+
+// Numeric brightness: each digit has a place of its own — under its star's name —
+// and covers no other text of the palace; the painter returns where it drew them.
+TEST(ChartPaint, BrightnessDigitsCoverNoOtherText) {
+    for (int level : {0, 2}) {
+        ChartFixture f;
+        f.settings.MiaoWangType = 1;
+        f.settings.StarLevel = 1;
+        f.settings.BStarMask = 0xFFFFFFFFu; // every second-grade star with its digit
+        f.period(level);
+        auto rec = Record(f);
+        const QString digits = QStringLiteral("１２３４５６７");
+        int drawn = 0;
+        for (int p = 0; p < 12; ++p) {
+            const QRect rect = PalaceTextRect(LayoutForSide(kSide), p);
+            const auto texts = rec->device.textsIn(QRectF(rect).adjusted(0, 0, 0, 1));
+            std::vector<QRectF> others;
+            std::vector<RecordedText> marks;
+            for (const auto& t : texts) {
+                if (t.text.size() == 1 && digits.contains(t.text) && t.pen == colours::kRedMark)
+                    marks.push_back(t);
+                else
+                    others.push_back(TextBox(t).adjusted(2, 2, -2, -2));
+            }
+            EXPECT_EQ(marks.size(), rec->result.brightnessDigits[p].size()) << p;
+            for (const auto& mark : marks) {
+                ++drawn;
+                const QRectF box = TextBox(mark).adjusted(2, 2, -2, -2);
+                for (const QRectF& other : others)
+                    EXPECT_FALSE(box.intersects(other))
+                        << "palace " << p << " digit " << mark.text.toStdString() << " at "
+                        << mark.origin.x() << "," << mark.origin.y();
+            }
+        }
+        EXPECT_GT(drawn, 20) << "level " << level;
+    }
 }
 
 TEST(ChartPaint, NoComputedChartPaintsNothingButWhite) {
