@@ -142,18 +142,14 @@ void PaintViewLegend(QPainter& painter, const ChartLayout& layout, LegendContent
         areas.brightnessLegend = QRect(left, first, width, top - first);
         top += layout.buttonUnits(8);
     }
-    if (content.dipper && top + 2 * rowHeight <= bottom) {
+    if (content.dipper && top + 3 * rowHeight <= bottom) {
+        // A sample of the frame, then what it means.
         const int first = top;
-        const QRect sample(left, top, layout.buttonUnits(17), 2 * rowHeight);
+        const QRect sample(left, top, layout.buttonUnits(34), rowHeight);
         PaintDipperFrame(painter, sample, layout.buttonScale);
-        painter.setPen(colours::kRedMark);
-        painter.drawText(sample, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("七\n星"));
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(sample.right() + layout.buttonUnits(4), top,
-                               width - sample.width() - layout.buttonUnits(4), 2 * rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         QStringLiteral("虛框為七星\n非宮中星曜"));
-        top += 2 * rowHeight;
+        row(QStringLiteral("七星"), colours::kRedMark, layout.buttonUnits(4));
+        row(QStringLiteral("虛框為七星"), Qt::black);
+        row(QStringLiteral("非宮中星曜"), Qt::black);
         areas.dipperLegend = QRect(left, first, width, top - first);
     }
     painter.restore();
