@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-dev liberfa-dev
+  clang libclang-rt-dev liberfa-dev tzdata
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
   poppler-utils python3
 )
