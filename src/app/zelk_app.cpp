@@ -9,7 +9,7 @@ CZelkApp::CZelkApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Quiln"));
     setApplicationName(QStringLiteral("Zelk"));
     setApplicationVersion(QStringLiteral(ZELK_VERSION));
-    setDesktopFileName(QStringLiteral("zelk"));
+    setDesktopFileName(QStringLiteral("org.zelk.Zelk"));
 }
 
 CZelkApp::~CZelkApp() {
