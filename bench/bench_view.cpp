@@ -135,11 +135,16 @@ void BM_LevelButtonClickToRepaintedView(benchmark::State& state) {
         CChartInteraction::attach(&view, &chart.record, &chart.settings, hooks);
     CPeriodPickerDlg::setRunner([](CPeriodPickerDlg& picker) { return picker.acceptWith(0); });
     view.canvasImage();
-    const ChartLayout& l = view.layout();
     int level = 1;
     for (auto _ : state) {
-        controller->press(QPoint(l.buttonLeft + 37, l.buttonTop[level] + 25), Qt::LeftButton);
+        // The middle of the button as the last paint drew it.
+        const QRect button = view.lastButtons().levels[std::size_t(level)];
+        controller->press(view.viewportPoint(button.center()), Qt::LeftButton);
         benchmark::DoNotOptimize(view.canvasImage().constBits());
+        if (chart.record.shownLevel != level) {
+            state.SkipWithError("the click did not reach the level button");
+            break;
+        }
         level = level % 6 + 1;
     }
     CPeriodPickerDlg::setRunner({});

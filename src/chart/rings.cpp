@@ -1,18 +1,13 @@
 // The rings of twelve gods that give every palace one member each: 長生 (from an
 // element), 歲前 and 將前 (from a year branch). The 博士 ring starts at 祿存 and is
 // placed with it (minor_stars.cpp).
+#include "chart/chart_facts.h"
 #include "chart/chart_steps.h"
 #include "chart/star_tables.h"
 
 namespace zelk::detail {
 
 namespace {
-
-// 納音 element of a sexagenary pair (stem, branch): codes 0 水 .. 4 火.
-int NayinElement(int stem, int branch) {
-    static constexpr int8_t kCode[15] = {2, 0, 4, 0, 4, 3, 4, 3, 1, 3, 1, 2, 1, 2, 0};
-    return kCode[(Mod(stem, 10) / 2) * 3 + (Mod(branch, 12) / 2) % 3];
-}
 
 // Element of the 五行局 that a stem and a palace give (局 2 水, 3 木, 4 金, 5 土, 6 火).
 int BureauElement(int stem, int position) {
@@ -56,7 +51,9 @@ void PlaceLongLifeRing(ChartBlock& c, const ChartRecord& r, const AppSettings& s
                        const LevelContext& x) {
     // 長生 starts at 申 for 水 and 土, 亥 for 木, 巳 for 金, 寅 for 火.
     static constexpr Branch kStart[5] = {Shen, Hai, Si, Shen, Yin};
-    const int start = PositionOfBranch(kStart[LongLifeElement(r, s, x)]);
+    int element = LongLifeElement(r, s, x);
+    if (element < 0) element = BureauElement(r.yearStem, BasePalace(r, s)); // never a bad index
+    const int start = PositionOfBranch(kStart[element]);
     const int dir = x.forward ? 1 : -1;
     for (int k = 0; k < 12; ++k)
         c.longLifeRing[Wrap12(start + dir * k)] = static_cast<uint8_t>(k);

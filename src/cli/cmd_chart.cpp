@@ -5,6 +5,7 @@
 #include "cli_support.h"
 
 #include "calendar/pillars.h"
+#include "chart/chart_facts.h"
 #include "settings/string_table.h"
 
 #include <iostream>
@@ -174,6 +175,12 @@ void BlockJson(Json& j, const ChartRecord& r, const AppSettings& s) {
         j.beginObject();
         j.key("position").num(p).key("branch").str(Text(BranchStringId(branch)));
         j.key("stem").num(c.stemAt(p)).key("stemName").str(Text(StemStringId(c.stemAt(p))));
+        // The palace's own element (納音 of its stem and branch), whatever HouseFive is.
+        j.key("element");
+        if (const int element = PalaceElement(c, p); element >= 0)
+            j.str(Text(ElementStringId(element)));
+        else
+            j.null();
         j.key("name").num(c.nameAt(p)).key("nameText").str(Text(PalaceNameStringId(c.nameAt(p))));
         j.key("groupA")
             .num(c.groupA[p])
@@ -284,7 +291,9 @@ std::string ChartText(const ChartRun& run) {
     out += "\n";
     const int sua = run.settings.SuaStarNameType;
     for (int p = 0; p < 12; ++p) {
-        out += Text(PositionStringId(p)) + " " + Text(StemStringId(c.stemAt(p))) + " " +
+        const int element = PalaceElement(c, p);
+        out += Text(PositionStringId(p)) + " " + Text(StemStringId(c.stemAt(p))) +
+               (element >= 0 ? Text(ElementStringId(element)) : std::string()) + " " +
                Text(PalaceNameStringId(c.nameAt(p))) + "  " +
                Text(RingMemberName(kRingLongLife, c.longLifeRing[p], sua)) + " " +
                Text(RingMemberName(kRingDoctor, c.doctorRing[p], sua)) + " " +

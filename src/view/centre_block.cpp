@@ -8,6 +8,8 @@
 #include "chart_paint_parts.h"
 #include "view_text.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 namespace zelk {
@@ -67,6 +69,14 @@ QString ShortDate(const AppSettings& s, int year, int month, int day, int depth)
     std::string out;
     FormatChartDate(0, std::string(), out, year, month, day, 0, depth, s.YearDisplay);
     return Utf8(out);
+}
+
+// A lunar date in short form; a leap month shows 閏 before its number ("2025/閏6/3").
+QString LunarShortDate(const AppSettings& s, int year, int month, int day, bool leap, int depth) {
+    QString text = ShortDate(s, year, month, day, depth);
+    const int slash = text.indexOf(QLatin1Char('/'));
+    if (leap && slash >= 0) text.insert(slash + 1, ViewText(363));
+    return text;
 }
 
 QString LunarMonthDay(int month, int day, bool leap) {
@@ -151,7 +161,8 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
         first = ViewText(506 + level) + ViewText(180) +
                 ShortDate(s, r.flowSolarYear, r.flowSolarMonth, r.flowSolarDay, depth) +
                 QStringLiteral("  ") + ViewText(181) +
-                ShortDate(s, r.flowLunarYear, r.flowLunarMonth, r.flowLunarDay, depth);
+                LunarShortDate(s, r.flowLunarYear, r.flowLunarMonth, r.flowLunarDay,
+                               r.flowIsLeap != 0, depth);
         second = ViewText(420) + QString::number(pillars.flowAge) + QStringLiteral("  ") +
                  YearPillarOf(pillars.yearStem, pillars.yearBranch) + ViewText(171);
         if (level >= 3)
@@ -173,7 +184,8 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
                              ViewText(446) + ViewText(180) +
                                  ShortDate(s, now.year, now.month, now.day, 4) +
                                  QStringLiteral("  ") + ViewText(181) +
-                                 ShortDate(s, now.lunar.year, now.lunar.month, now.lunar.day, 4),
+                                 LunarShortDate(s, now.lunar.year, now.lunar.month, now.lunar.day,
+                                                now.lunar.leap != 0, 4),
                              true));
     }
     for (auto& line : lines)
@@ -185,6 +197,29 @@ std::vector<CentreLine> CentreBlockLines(const ChartRecord& r, const AppSettings
         ++footerNumber;
     }
     return lines;
+}
+
+void ChartPainter::paintCentreItem(const QRect& box, const QString& text) {
+    if (text.isEmpty() || box.width() <= 0) return;
+    // A text too long for its place is set in a smaller size, down to three
+    // quarters of the centre font; what still does not fit is cut with "…".
+    QFont font = centreFont_;
+    const int full = QFontMetrics(font, p_.device()).horizontalAdvance(text);
+    if (full > box.width()) {
+        const int pixels = font.pixelSize();
+        const int smallest = std::max(1, pixels * 3 / 4);
+        font.setPixelSize(std::max(smallest, pixels * box.width() / full));
+        while (font.pixelSize() > smallest &&
+               QFontMetrics(font, p_.device()).horizontalAdvance(text) > box.width())
+            font.setPixelSize(font.pixelSize() - 1);
+    }
+    const QFontMetrics metrics(font, p_.device());
+    const QString shown = metrics.horizontalAdvance(text) > box.width()
+                              ? metrics.elidedText(text, Qt::ElideRight, box.width())
+                              : text;
+    p_.setFont(font);
+    drawText(box, Qt::AlignLeft | Qt::AlignVCenter, shown, Qt::black);
+    p_.setFont(centreFont_);
 }
 
 void ChartPainter::paintCentreBlock() {
@@ -199,18 +234,19 @@ void ChartPainter::paintCentreBlock() {
     int top = c + 2 * lc;
     const auto lines = CentreBlockLines(record_, settings_, state_.now, printing_, result_.pillars,
                                         state_.footerLines);
+    // Nothing runs past its place: the left item of a two-item line ends before the
+    // middle, every item before the right edge.
+    const int gap = std::max(2, lc / 3);
     for (const auto& line : lines) {
         if (!line.keepsRow && !line.leftShown && !line.rightShown) continue;
         const QRect row(left, top, right - left, lc);
-        auto item = [&](int x, const QString& text) {
-            p_.save();
-            p_.setClipRect(QRect(x, top, right - x, lc));
-            drawText(QRect(x, top, right - x, lc), Qt::AlignLeft | Qt::AlignVCenter, text,
-                     Qt::black);
-            p_.restore();
-        };
-        if (line.leftShown) item(left, line.left);
-        if (line.rightShown) item(line.leftShown ? 2 * c : left, line.right);
+        const bool both = line.leftShown && line.rightShown;
+        if (line.leftShown)
+            paintCentreItem(QRect(left, top, (both ? 2 * c - gap : right) - left, lc), line.left);
+        if (line.rightShown) {
+            const int x = line.leftShown ? 2 * c : left;
+            paintCentreItem(QRect(x, top, right - x, lc), line.right);
+        }
         if (line.number == 7) result_.centreLine7 = row;
         top += lc;
     }

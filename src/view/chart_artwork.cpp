@@ -1,5 +1,6 @@
 #include "chart_artwork.h"
 
+#include "chart_colours.h"
 #include "chart_paint_parts.h"
 #include "font_faces.h"
 #include "view_text.h"
@@ -67,12 +68,101 @@ void PaintStemStrip(QPainter& painter, QPoint topLeft, const std::array<bool, 10
     painter.restore();
 }
 
-void PaintChartButtons(QPainter& painter, const ChartLayout& layout, int shownLevel,
-                       const std::array<bool, 10>& selectedStems) {
-    for (int level = 0; level < 7; ++level)
-        PaintLevelButton(painter, QPoint(layout.buttonLeft, layout.buttonTop[level]), level,
-                         level == shownLevel);
-    PaintStemStrip(painter, QPoint(layout.buttonLeft, layout.buttonTop[7] + 3), selectedStems);
+namespace {
+
+// Paints one picture of the button column at `topLeft`, drawn at scale 1 and
+// enlarged by the layout's button scale.
+template <class Paint>
+void PaintScaled(QPainter& painter, const ChartLayout& layout, QPoint topLeft, Paint paint) {
+    painter.save();
+    painter.translate(topLeft);
+    painter.scale(layout.buttonScale, layout.buttonScale);
+    paint();
+    painter.restore();
+}
+
+// A rectangle of the button column given in units, placed at `topLeft`; edges
+// are rounded one by one so neighbouring cells share their edges.
+QRect UnitRect(const ChartLayout& layout, QPoint topLeft, int left, int top, int width,
+               int height) {
+    const int x0 = layout.buttonUnits(left);
+    const int y0 = layout.buttonUnits(top);
+    return QRect(topLeft.x() + x0, topLeft.y() + y0, layout.buttonUnits(left + width) - x0,
+                 layout.buttonUnits(top + height) - y0);
+}
+
+} // namespace
+
+ChartButtonAreas PaintChartButtons(QPainter& painter, const ChartLayout& layout, int shownLevel,
+                                   const std::array<bool, 10>& selectedStems) {
+    ChartButtonAreas areas;
+    for (int level = 0; level < 7; ++level) {
+        const QPoint topLeft(layout.buttonLeft, layout.buttonTop[level]);
+        PaintScaled(painter, layout, topLeft,
+                    [&] { PaintLevelButton(painter, QPoint(), level, level == shownLevel); });
+        areas.levels[level] = UnitRect(layout, topLeft, 0, 0, kButtonWidth, kButtonHeight);
+    }
+    const QPoint strip = layout.stripTopLeft();
+    PaintScaled(painter, layout, strip, [&] { PaintStemStrip(painter, QPoint(), selectedStems); });
+    for (int stem = 0; stem < 10; ++stem)
+        areas.stems[stem] = UnitRect(layout, strip, kStemCellWidth * (stem % 5),
+                                     kStemCellHeight * (stem / 5), kStemCellWidth, kStemCellHeight);
+    return areas;
+}
+
+QString NumericGradeName(int digit) {
+    static const char16_t* const kNames[7] = {u"廟",   u"旺",     u"得地", u"利益",
+                                              u"平和", u"不得地", u"落陷"};
+    if (digit < 1 || digit > 7) return {};
+    return QString::fromUtf16(kNames[digit - 1]);
+}
+
+void PaintViewLegend(QPainter& painter, const ChartLayout& layout, LegendContent content,
+                     ChartButtonAreas& areas) {
+    const int rowHeight = layout.buttonUnits(17);
+    const int left = layout.buttonLeft;
+    const int width = layout.buttonUnits(kButtonWidth);
+    int top = layout.stripTopLeft().y() + layout.buttonUnits(kButtonHeight + 12);
+    const int bottom = layout.chartTop + layout.chartSide;
+    painter.save();
+    painter.setFont(ChartFont(kFaceMing, layout.buttonUnits(13)));
+    auto row = [&](const QString& text, const QColor& colour, int indent = 0) {
+        painter.setPen(colour);
+        painter.drawText(QRect(left + indent, top, width - indent, rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        top += rowHeight;
+    };
+    // Each part is drawn whole or not at all.
+    if (content.numericBrightness && top + 8 * rowHeight <= bottom) {
+        const int first = top;
+        row(QStringLiteral("亮度數字"), Qt::black);
+        for (int digit = 1; digit <= 7; ++digit)
+            row(ViewText(652 + digit) + QLatin1Char(' ') + NumericGradeName(digit),
+                colours::kRedMark, layout.buttonUnits(4));
+        areas.brightnessLegend = QRect(left, first, width, top - first);
+        top += layout.buttonUnits(8);
+    }
+    if (content.dipper && top + 3 * rowHeight <= bottom) {
+        // A sample of the frame, then what it means.
+        const int first = top;
+        const QRect sample(left, top, layout.buttonUnits(34), rowHeight);
+        PaintDipperFrame(painter, sample, layout.buttonScale);
+        row(QStringLiteral("七星"), colours::kRedMark, layout.buttonUnits(4));
+        row(QStringLiteral("虛框為七星"), Qt::black);
+        row(QStringLiteral("非宮中星曜"), Qt::black);
+        areas.dipperLegend = QRect(left, first, width, top - first);
+    }
+    painter.restore();
+}
+
+void PaintDipperFrame(QPainter& painter, const QRect& rect, double scale) {
+    painter.save();
+    QPen pen(colours::kRedMark, std::max(1.0, scale));
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 void PaintLogo(QPainter& painter, const QRect& rect, int which) {

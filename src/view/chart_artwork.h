@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QRect>
+#include <QString>
 
 #include <array>
 
@@ -24,10 +25,37 @@ inline constexpr int kTitleHeight = 178;
 // `topLeft`; the selected one has a yellow caption and a red border.
 void PaintLevelButton(QPainter& painter, QPoint topLeft, int level, bool selected);
 
+// Where the pictures beside the chart were drawn: the view answers a press or a
+// tooltip in exactly these rectangles.
+struct ChartButtonAreas {
+    std::array<QRect, 7> levels; // 本命盤 .. 流分盤
+    std::array<QRect, 10> stems; // 甲 .. 癸 of the strip
+    QRect brightnessLegend;      // empty when not drawn
+    QRect dipperLegend;          // empty when not drawn
+};
+
 // The seven buttons at (buttonLeft, buttonTop[i]) and the stem strip 3 units
-// below the eighth top, with the cells of the selected stems highlighted.
-void PaintChartButtons(QPainter& painter, const ChartLayout& layout, int shownLevel,
-                       const std::array<bool, 10>& selectedStems);
+// below the eighth top, with the cells of the selected stems highlighted; all
+// scaled by the layout's button scale.
+ChartButtonAreas PaintChartButtons(QPainter& painter, const ChartLayout& layout, int shownLevel,
+                                   const std::array<bool, 10>& selectedStems);
+
+// What the legend under the stem strip explains.
+struct LegendContent {
+    bool numericBrightness = false; // the meaning of the brightness digits
+    bool dipper = false;            // the frame that marks the 七星 names
+};
+
+// The legend in the column under the stem strip, as far as the column has room
+// for it. Writes the rectangles it drew into `areas`.
+void PaintViewLegend(QPainter& painter, const ChartLayout& layout, LegendContent content,
+                     ChartButtonAreas& areas);
+
+// The dashed red frame that sets the 七星 names apart from the stars of a palace.
+void PaintDipperFrame(QPainter& painter, const QRect& rect, double scale = 1.0);
+
+// The grades of the numeric brightness digits 1-7 (廟, 旺, 得地 ..); empty outside 1-7.
+QString NumericGradeName(int digit);
 
 // The strip of the ten stems; a selected stem's cell is yellow on violet.
 void PaintStemStrip(QPainter& painter, QPoint topLeft, const std::array<bool, 10>& selected);

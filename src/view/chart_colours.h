@@ -26,6 +26,8 @@ inline const QColor kLifeLines{255, 0, 0};
 inline const QColor kCurrentRow{220, 200, 255};
 inline const QColor kDayRow{255, 255, 180};
 inline const QColor kYearHeader{0, 0, 255};
+inline const QColor kCaptionBack{235, 235, 250}; // the heading that names the 四化 stems
+inline const QColor kCaptionInk{60, 20, 120};
 
 // The colour of transformation k (0 祿, 1 權, 2 科, 3 忌); black for anything else.
 inline QColor FourHua(int k) {

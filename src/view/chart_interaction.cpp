@@ -1,18 +1,22 @@
 #include "chart_interaction.h"
 
 #include "calendar/lunar_calendar.h"
-#include "chart/chart_steps.h"
+#include "chart/chart_facts.h"
+#include "chart_artwork.h"
 #include "chart_layout.h"
+#include "four_hua_layers.h"
 #include "interpret/explanation_cache.h"
+#include "period_line.h"
 #include "period_pickers.h"
 #include "settings/string_table.h"
 #include "star_message_dlg.h"
+#include "view_text.h"
 #include "zelk_view_widget.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QScrollBar>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -27,16 +31,7 @@ QUrl RightLogoUrl() {
 
 namespace {
 
-// The level buttons answer from x 6 to 82 of the canvas, 50 high from each top.
-constexpr int kButtonHitLeft = 6, kButtonHitRight = 82, kButtonHitHeight = 50;
-constexpr int kStripCellWidth = 15, kStripRowHeight = 25, kStripColumns = 5;
 constexpr int kLevelCount = 7;
-
-int PalaceElementOf(const ChartBlock& block, int palace) {
-    const int stem = block.stemAt(palace);
-    if (stem > 9) return -1;
-    return detail::BureauOf(palace, stem) - 2; // 水二局 .. 火六局 give 水 .. 火
-}
 
 bool ForwardTenYears(const ChartRecord& r) {
     // Yang male or yin female count forward from the life palace.
@@ -56,7 +51,10 @@ struct CChartInteraction::Hit {
         ClientLines,
         DipperLine,
         LeftLogo,
-        RightLogo
+        RightLogo,
+        DipperName,     // tooltip only
+        Legend,         // tooltip only
+        BrightnessDigit // tooltip only
     };
     Kind kind = Nothing;
     int level = -1;  // LevelButton
@@ -65,6 +63,7 @@ struct CChartInteraction::Hit {
     int starNumber = -1;
     int value = -1; // PeriodLine: the age, month, day, hour or slot under the point
     bool rightOnly = false;
+    bool inert = false; // shown, but a press does nothing
 };
 
 CChartInteraction::CChartInteraction(CZelkView* view, ChartRecord* record,
@@ -98,11 +97,9 @@ bool CChartInteraction::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            releaseRight();
-            return true;
-        }
-        return false;
+        if (mouse->button() == Qt::RightButton) releaseRight();
+        // The press acted already; the release of either button is done with here.
+        return mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton;
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -114,6 +111,17 @@ bool CChartInteraction::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Paint:
         beforePaint();
         return false;
+    case QEvent::ToolTip: {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = toolTipAt(help->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, viewport_);
+        }
+        return true;
+    }
     default:
         return false;
     }
@@ -128,7 +136,7 @@ void CChartInteraction::press(QPoint viewportPoint, Qt::MouseButton button) {
     }
     now_ = presentMoment();
     const Hit hit = hitAt(viewportPoint);
-    if (button == Qt::LeftButton && hit.rightOnly) return;
+    if (hit.inert || (button == Qt::LeftButton && hit.rightOnly)) return;
     switch (hit.kind) {
     case Hit::LevelButton:
         if (button == Qt::LeftButton) pressButton(hit);
@@ -151,6 +159,9 @@ void CChartInteraction::press(QPoint viewportPoint, Qt::MouseButton button) {
     case Hit::RightLogo:
         if (button == Qt::LeftButton) pressCentre(hit);
         break;
+    case Hit::DipperName:
+    case Hit::Legend:
+    case Hit::BrightnessDigit:
     case Hit::Nothing:
         break;
     }
@@ -213,7 +224,10 @@ void CChartInteraction::updateCursor(QPoint viewportPoint) {
 
 bool CChartInteraction::isActiveAt(QPoint viewportPoint) const {
     if (!record_ || !settings_ || record_->shownLevel < 0) return false;
-    return hitAt(viewportPoint).kind != Hit::Nothing;
+    const Hit hit = hitAt(viewportPoint);
+    const Hit::Kind kind = hit.kind;
+    return !hit.inert && kind != Hit::Nothing && kind != Hit::DipperName && kind != Hit::Legend &&
+           kind != Hit::BrightnessDigit;
 }
 
 void CChartInteraction::repaint() {
@@ -222,11 +236,6 @@ void CChartInteraction::repaint() {
 
 // ---------------------------------------------------------------------------
 // Hit tests
-
-QPoint CChartInteraction::canvasPoint(QPoint viewportPoint) const {
-    return viewportPoint +
-           QPoint(view_->horizontalScrollBar()->value(), view_->verticalScrollBar()->value());
-}
 
 const ChartBlock& CChartInteraction::shownBlock() const {
     const ChartViewState& state = view_->viewState();
@@ -238,29 +247,26 @@ CChartInteraction::Hit CChartInteraction::hitAt(QPoint viewportPoint) const {
     Hit hit;
     const ChartLayout& layout = view_->layout();
     const ChartPaintResult& paint = view_->lastPaint();
-    const QPoint point = canvasPoint(viewportPoint);
+    const ChartButtonAreas& buttons = view_->lastButtons();
+    const QPoint point = view_->canvasPoint(viewportPoint);
 
-    if (point.x() >= kButtonHitLeft && point.x() <= kButtonHitRight) {
-        for (int i = 0; i < kLevelCount; ++i) {
-            const int top = layout.buttonTop[std::size_t(i)];
-            if (point.y() >= top && point.y() < top + kButtonHitHeight) {
-                // 本命盤 does nothing while the natal chart is shown.
-                if (i == 0 && record_->shownLevel == 0) return hit;
-                hit.kind = Hit::LevelButton;
-                hit.level = i;
-                return hit;
-            }
-        }
+    // The buttons and the strip's cells answer exactly where they were drawn.
+    for (int i = 0; i < kLevelCount; ++i) {
+        if (!buttons.levels[std::size_t(i)].contains(point)) continue;
+        hit.kind = Hit::LevelButton;
+        hit.level = i;
+        // 本命盤 does nothing while the natal chart is shown (its tooltip still speaks).
+        hit.inert = i == 0 && record_->shownLevel == 0;
+        return hit;
     }
-    // The strip's cells answer where they are drawn.
-    const int stripTop = layout.buttonTop[7];
-    const int stripLeft = layout.buttonLeft;
-    if (point.x() >= stripLeft && point.x() < stripLeft + kStripColumns * kStripCellWidth &&
-        point.y() >= stripTop && point.y() < stripTop + 2 * kStripRowHeight) {
-        const int column = (point.x() - stripLeft) / kStripCellWidth;
-        const int row = point.y() < stripTop + kStripRowHeight ? 0 : 1;
+    for (int stem = 0; stem < 10; ++stem) {
+        if (!buttons.stems[std::size_t(stem)].contains(point)) continue;
         hit.kind = Hit::StripCell;
-        hit.stem = column + kStripColumns * row;
+        hit.stem = stem;
+        return hit;
+    }
+    if (buttons.brightnessLegend.contains(point) || buttons.dipperLegend.contains(point)) {
+        hit.kind = Hit::Legend;
         return hit;
     }
 
@@ -298,63 +304,156 @@ CChartInteraction::Hit CChartInteraction::hitAt(QPoint viewportPoint) const {
         }
         return hit;
     }
+    // The period line answers on the text the painter drew, each piece with
+    // what it chooses (the day numbers of a flow-day palace one by one).
+    for (const PeriodHitArea& area : paint.periodValues[std::size_t(palace)]) {
+        if (area.rect.contains(chart)) {
+            hit.kind = Hit::PeriodLine;
+            hit.value = area.value;
+            return hit;
+        }
+    }
     if (paint.stemCorners[std::size_t(palace)].contains(chart)) {
         hit.kind = Hit::StemCorner;
         hit.rightOnly = true;
         return hit;
     }
-    const QRect& line = paint.periodLines[std::size_t(palace)];
-    if (line.isEmpty() || chart.y() < line.top() || chart.y() > line.bottom()) return hit;
-    const int centre = line.left() + line.width() / 2;
-    const int dx = chart.x() - centre;
-    if (std::abs(dx) > 3 * l) return hit;
-    const ChartRecord& r = *record_;
-    switch (r.shownLevel) {
-    case kLevelNatal:
-    case kLevelTenYear:
-        if (std::abs(dx) > 2 * l) return hit;
-        hit.value = palace;
-        break;
-    case kLevelFlowYear: {
-        if (std::abs(dx) > l) return hit;
-        const int flowAge = r.flowLunarYear - r.lunarYear + 1;
-        int age = flowAge + Mod(palace - (r.flowLifePalace - 2), 12) - 2;
-        if (age <= 0) age += 12;
-        hit.value = age;
-        break;
+    if (paint.dipperNames[std::size_t(palace)].contains(chart)) hit.kind = Hit::DipperName;
+    for (const auto& digit : paint.brightnessDigits[std::size_t(palace)]) {
+        if (digit.rect.contains(chart)) {
+            hit.kind = Hit::BrightnessDigit;
+            hit.value = digit.digit;
+        }
     }
-    case kLevelFlowMonth:
-        if (std::abs(dx) > l) return hit;
-        hit.value = Mod(palace - r.flowDouJun, 12) + 1;
-        break;
-    case kLevelFlowDay: {
-        // Two or three day numbers stand side by side around the centre: the
-        // first in a zone one unit wide, the others in zones of one and a half.
-        const int first = Mod(palace - r.flowMonthLifePalace, 12) + 1;
-        const int length = LunarMonthLength(r.flowLunarYear, r.flowLunarMonth, r.flowIsLeap != 0);
-        const int count = first + 24 <= length ? 3 : 2;
-        const int width2 = 2 * l + 3 * l * (count - 1); // in half units
-        const int x2 = 2 * dx + width2 / 2;             // from the zones' left edge
-        int zone = x2 < 2 * l ? 0 : 1 + (x2 - 2 * l) / (3 * l);
-        zone = std::clamp(zone, 0, count - 1);
-        const int day = first + 12 * zone;
-        if (length > 0 && day > length) return hit;
-        hit.value = day;
-        break;
-    }
-    case kLevelFlowHour:
-        if (dx >= l) return hit;
-        hit.value = Mod(palace - (r.flowHourPalace - r.flowHour), 12);
-        break;
-    case kLevelFlowMinute:
-        if (dx >= l) return hit;
-        hit.value = Mod(palace - r.flowHourPalace, 12);
-        break;
-    default:
-        return hit;
-    }
-    hit.kind = Hit::PeriodLine;
     return hit;
+}
+
+// ---------------------------------------------------------------------------
+// Tooltips
+
+namespace {
+
+QString StarNameText(int starNumber) {
+    return ViewText(205 + starNumber);
+}
+
+QString LevelButtonTip(int level, bool fixed) {
+    static const char16_t* const kChoose[7] = {u"回到本命盤", u"選擇十年大運", u"選擇流年",
+                                               u"選擇流月",   u"選擇流日",     u"選擇流時",
+                                               u"選擇流分"};
+    QString caption = ViewText(506 + level);
+    caption = caption.left(caption.indexOf(QLatin1Char(':'))).trimmed();
+    // With fixed chart parameters levels 1-5 take the base date without a picker.
+    const QString what = fixed && level >= 1 && level <= 5 ? QStringLiteral("依排盤參數的基準日期")
+                                                           : QString::fromUtf16(kChoose[level]);
+    return caption + QStringLiteral("：") + what;
+}
+
+QString BrightnessLegendTip() {
+    QString text = QStringLiteral("亮度數字：");
+    for (int digit = 1; digit <= 7; ++digit)
+        text += (digit > 1 ? QStringLiteral("　") : QString()) + ViewText(652 + digit) +
+                NumericGradeName(digit);
+    return text;
+}
+
+QString DipperTip() {
+    return QStringLiteral("七星：依各宮地支所配的星名（虛框標示），不是坐在宮中的星曜");
+}
+
+} // namespace
+
+QString CChartInteraction::toolTipAt(QPoint viewportPoint) const {
+    if (!record_ || !settings_ || record_->shownLevel < 0) return {};
+    const Hit hit = hitAt(viewportPoint);
+    const ChartRecord& r = *record_;
+    const AppSettings& s = *settings_;
+    switch (hit.kind) {
+    case Hit::LevelButton: {
+        QString tip = hit.inert ? QStringLiteral("本命盤：目前顯示本命盤")
+                                : LevelButtonTip(hit.level, s.UsePanParm != 0);
+        if (hit.level == r.shownLevel)
+            tip +=
+                QLatin1Char('\n') + FourHuaCaption(r, s, view_->lastPaint().pillars, r.shownLevel);
+        return tip;
+    }
+    case Hit::StripCell: {
+        // Which stars the stem transforms, by the table in force.
+        const auto& table = FourHuaTableInForce(s);
+        QStringList parts;
+        for (int k = 0; k < 4; ++k) {
+            const int star = FourHuaStarNumber(table[hit.stem][k]);
+            if (star >= 0 && star < kFourHuaStarCount)
+                parts << StarNameText(star) + QStringLiteral("化") + ViewText(230 + k);
+        }
+        const QString stem = ViewText(135 + hit.stem);
+        QString tip = stem + QStringLiteral("干四化：") + parts.join(QStringLiteral("、"));
+        tip += hit.stem == stripStem_
+                   ? QStringLiteral("\n再按一次取消標示")
+                   : QStringLiteral("\n按一下標示") + stem + QStringLiteral("干所在宮的四化飛星");
+        return tip;
+    }
+    case Hit::StarName: {
+        const uint32_t bit = FourHuaStarMask(hit.starNumber);
+        const ChartBlock& block = shownBlock();
+        QString tip = StarNameText(hit.starNumber);
+        const int element = ElementOfGroupA(block.groupA, hit.palace, bit);
+        if (element >= 0) tip += QStringLiteral("　五行 ") + ViewText(ElementStringId(element));
+        if (s.StarLevel && s.MiaoWangType == 0) {
+            const int grade = TextGrade(bit, hit.palace);
+            if (grade >= 0) tip += QStringLiteral("　亮度 ") + ViewText(318 + grade);
+        } else if (s.StarLevel && s.MiaoWangType == 1) {
+            const int digit = NumericGrade(kGroupA, bit, BranchOfPosition(hit.palace)) & 0x0F;
+            if (digit > 0)
+                tip += QStringLiteral("　亮度 ") + ViewText(652 + digit) + QLatin1Char(' ') +
+                       NumericGradeName(digit);
+        }
+        return tip + QStringLiteral("\n左鍵：星性說明　按住右鍵：標示化此星的宮干");
+    }
+    case Hit::StemCorner:
+        return QStringLiteral("按住右鍵：標示此宮宮干的四化飛星");
+    case Hit::PeriodLine:
+        switch (r.shownLevel) {
+        case kLevelNatal:
+        case kLevelTenYear: {
+            const int a = r.decadeFirstAge[std::size_t(Mod(hit.value, 12))];
+            return QStringLiteral("看此宮的十年盤（%1 -- %2 歲）").arg(a).arg(a + 9);
+        }
+        case kLevelFlowYear:
+            return QStringLiteral("看 %1 歲的流年（農曆 %2 年）")
+                .arg(hit.value)
+                .arg(hit.value + r.lunarYear - 1);
+        case kLevelFlowMonth:
+            return QStringLiteral("看流月：%1 月").arg(hit.value);
+        case kLevelFlowDay:
+            return QStringLiteral("看流日：%1 日").arg(hit.value);
+        case kLevelFlowHour:
+            return QStringLiteral("看流時：") + ViewText(145 + Mod(hit.value, 12)) + ViewText(174);
+        default:
+            return QStringLiteral("看流分：") +
+                   MinuteSlotText(std::clamp<int>(r.flowHour, 0, 12), hit.value).simplified();
+        }
+    case Hit::ClientLines:
+        return QStringLiteral("按一下修改個人資料");
+    case Hit::DipperLine:
+        return QStringLiteral("按一下顯示或隱藏七星");
+    case Hit::DipperName:
+        return DipperTip();
+    case Hit::Legend:
+        return view_->lastButtons().brightnessLegend.contains(view_->canvasPoint(viewportPoint))
+                   ? BrightnessLegendTip()
+                   : DipperTip();
+    case Hit::BrightnessDigit:
+        return QStringLiteral("亮度 ") + ViewText(652 + hit.value) + QLatin1Char(' ') +
+               NumericGradeName(hit.value);
+    case Hit::LeftLogo:
+        return LeftLogoUrl().toString();
+    case Hit::RightLogo:
+        return RightLogoUrl().toString();
+    case Hit::Nothing:
+        break;
+    }
+    return {};
 }
 
 // ---------------------------------------------------------------------------
@@ -390,6 +489,7 @@ void CChartInteraction::computeAndShow(int level, const AppSettings& settings,
     }
     record_->shownLevel = static_cast<int16_t>(level);
     record_->periodChanged = 1;
+    chosen_[std::size_t(level)] = true;
     if (stripStem_ >= 0 && !cornerHeld_) followStripStem();
     repaint();
 }
@@ -431,6 +531,9 @@ bool CChartInteraction::choosePeriodOfLevel(int level, int) {
     ChartRecord& r = *record_;
     const AppSettings& s = *settings_;
     const bool fixed = s.UsePanParm != 0;
+    // A picker opens on what was chosen last in this window, else on the present.
+    const PickerOpensOn opensOn =
+        chosen_[std::size_t(level)] ? PickerOpensOn::LastChoice : PickerOpensOn::Present;
     switch (level) {
     case kLevelTenYear: {
         int step = 0;
@@ -440,7 +543,7 @@ bool CChartInteraction::choosePeriodOfLevel(int level, int) {
             if (age < r.bureau) return false; // no ten-year period has begun
             step = Mod((age - r.bureau) / 10, 12);
         } else {
-            CTenYearDlg dialog(r, s, now_, view_);
+            CTenYearDlg dialog(r, s, now_, view_, opensOn);
             if (!dialog.run() || dialog.chosenIndex() < 0) return false;
             step = dialog.chosenIndex();
         }
@@ -454,7 +557,7 @@ bool CChartInteraction::choosePeriodOfLevel(int level, int) {
         if (fixed) {
             age = s.BaseYear - r.lunarYear + 1;
         } else {
-            CFlowYearDlg dialog(r, s, now_, view_);
+            CFlowYearDlg dialog(r, s, now_, view_, opensOn);
             if (!dialog.run() || dialog.chosenYear() == 0) return false;
             age = dialog.chosenYear() - r.lunarYear + 1;
         }
@@ -464,15 +567,15 @@ bool CChartInteraction::choosePeriodOfLevel(int level, int) {
     }
     case kLevelFlowMonth:
         if (fixed) return true;
-        return CFlowMonthDlg(r, s, now_, view_).run();
+        return CFlowMonthDlg(r, s, now_, view_, opensOn).run();
     case kLevelFlowDay:
         if (fixed) return true;
-        return CFlowDateDlg(r, s, now_, view_).run();
+        return CFlowDateDlg(r, s, now_, view_, opensOn).run();
     case kLevelFlowHour:
         if (fixed) return true;
-        return CFlowTimeDlg(r, s, now_, view_).run();
+        return CFlowTimeDlg(r, s, now_, view_, opensOn).run();
     case kLevelFlowMinute:
-        return CFlowMinDlg(r, s, now_, view_).run();
+        return CFlowMinDlg(r, s, now_, view_, opensOn).run();
     default:
         return false;
     }
@@ -525,7 +628,8 @@ void CChartInteraction::pressStar(const Hit& hit, Qt::MouseButton button) {
     click.block = &block;
     click.palacePosition = hit.palace;
     click.palaceNumber = block.nameAt(hit.palace);
-    click.palaceElement = PalaceElementOf(block, hit.palace);
+    // The element beside the stem the dialog shows: the 納音 of the palace's stem and branch.
+    click.palaceElement = PalaceElement(block, hit.palace);
     click.starNumber = hit.starNumber;
     if (hooks_.showStar) {
         hooks_.showStar(click);

@@ -21,6 +21,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <array>
 #include <functional>
 
 class QMouseEvent;
@@ -85,6 +86,9 @@ class CChartInteraction : public QObject {
     void releaseRight();
     // Whether a press at the point would act (the hand cursor is shown there).
     bool isActiveAt(QPoint viewportPoint) const;
+    // The tooltip at the point: what a press there does, what a star or the
+    // legend means; empty where there is nothing to say.
+    QString toolTipAt(QPoint viewportPoint) const;
 
     int stripStem() const { return stripStem_; }
     bool rightButtonDown() const { return rightDown_; }
@@ -98,7 +102,6 @@ class CChartInteraction : public QObject {
   private:
     struct Hit;
     Hit hitAt(QPoint viewportPoint) const;
-    QPoint canvasPoint(QPoint viewportPoint) const;
 
     void pressButton(const Hit& hit);
     void pressStrip(int stem);
@@ -131,6 +134,8 @@ class CChartInteraction : public QObject {
     bool rightDown_ = false;
     int stripStem_ = -1;
     bool cornerHeld_ = false; // the flying display comes from a held stem corner
+    // The levels whose period the user has chosen in this window (picker or palace).
+    std::array<bool, 7> chosen_{};
 };
 
 } // namespace zelk

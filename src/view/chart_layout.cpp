@@ -1,6 +1,7 @@
 #include "chart_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zelk {
 
@@ -12,8 +13,7 @@ CanvasSize ComputeCanvas(int width, int height, bool printing) {
     const long long smaller = std::min(768LL * width, 1024LL * height) / 1024;
     const long long h0 = smaller * 85 / 100;
     const long long w0 = h0 * 1500 / 1000;
-    if (w0 > 5LL * width / 6)
-        return {static_cast<int>(w0 * 5 / 6), static_cast<int>(h0 * 5 / 6)};
+    if (w0 > 5LL * width / 6) return {static_cast<int>(w0 * 5 / 6), static_cast<int>(h0 * 5 / 6)};
     return {static_cast<int>(w0), static_cast<int>(h0)};
 }
 
@@ -21,40 +21,86 @@ int ChartSideOf(int side) {
     return std::max(0, side) / 4 * 4 + 1;
 }
 
+QPoint ChartLayout::stripTopLeft() const {
+    return {buttonLeft, buttonTop[7] + buttonUnits(3)};
+}
+
+int ChartLayout::buttonUnits(double units) const {
+    return static_cast<int>(std::lround(units * buttonScale));
+}
+
 namespace {
 void FillDerived(ChartLayout& layout) {
     layout.cell = (layout.chartSide - 1) / 4;
     layout.line = (layout.cell + 6) / 11;
     for (int i = 0; i < 8; ++i)
-        layout.buttonTop[i] = layout.chartTop + 54 * i;
+        layout.buttonTop[i] = layout.chartTop + layout.buttonUnits(54 * i);
+}
+
+// Below 1 a button would lose its caption; absurd scales are held to a sane range.
+double SaneButtonScale(double scale) {
+    return std::isfinite(scale) ? std::clamp(scale, 1.0, 8.0) : 1.0;
 }
 } // namespace
 
-ChartLayout PlaceChart(CanvasSize canvas) {
+ChartLayout PlaceChart(CanvasSize canvas, double buttonScale) {
     ChartLayout layout;
+    layout.buttonScale = SaneButtonScale(buttonScale);
     layout.canvasWidth = canvas.width;
     layout.canvasHeight = canvas.height;
     int side = 0;
+    const int wideLeft = layout.buttonUnits(91);
     if (canvas.width > canvas.height) {
         layout.chartTop = 2;
         side = canvas.height - 20;
         const int margin = (canvas.width - canvas.height) / 2;
         // A margin wide enough for the buttons with room to spare moves the chart right.
-        if (margin >= 91) {
-            layout.chartLeft = 91;
-            layout.buttonLeft = 8;
+        if (margin >= wideLeft) {
+            layout.chartLeft = wideLeft;
+            layout.buttonLeft = layout.buttonUnits(8);
         } else {
-            layout.chartLeft = 77;
-            layout.buttonLeft = 1;
+            layout.chartLeft = layout.buttonUnits(77);
+            layout.buttonLeft = layout.buttonUnits(1);
         }
     } else {
         side = canvas.width - 20;
-        layout.chartLeft = 77;
-        layout.buttonLeft = 1;
+        layout.chartLeft = layout.buttonUnits(77);
+        layout.buttonLeft = layout.buttonUnits(1);
         layout.chartTop = std::max(1, (canvas.height - canvas.width) / 2);
     }
     layout.chartSide = ChartSideOf(side);
     FillDerived(layout);
+    return layout;
+}
+
+CanvasSize FitCanvas(int width, int height) {
+    // 64-bit, so a huge area cannot overflow; 3 : 2 like the screen canvas.
+    const long long w = std::max(0, width);
+    const long long h = std::max(0, height);
+    const long long fittedHeight = std::min(h, w * 2 / 3);
+    return {static_cast<int>(fittedHeight * 3 / 2), static_cast<int>(fittedHeight)};
+}
+
+CanvasSize MinimumCanvas(double buttonScale) {
+    // The strip ends 54 x 7 + 3 + 50 units below the chart's top; the chart's
+    // side is the canvas height less 20 (and up to 3 more for its 4k + 1 form),
+    // and a few pixels more keep the strip off the chart's bottom edge.
+    const double scale = SaneButtonScale(buttonScale);
+    const int height = static_cast<int>(std::ceil((54 * 7 + 3 + 50) * scale)) + 30;
+    return {height * 3 / 2, height};
+}
+
+ChartLayout PlaceChartInArea(CanvasSize canvas, CanvasSize area, double buttonScale) {
+    ChartLayout layout = PlaceChart(canvas, buttonScale);
+    const int dx = std::max(0, (area.width - canvas.width) / 2);
+    const int dy = std::max(0, (area.height - canvas.height) / 2);
+    layout.originX = dx;
+    layout.originY = dy;
+    layout.chartLeft += dx;
+    layout.chartTop += dy;
+    layout.buttonLeft += dx;
+    for (int& top : layout.buttonTop)
+        top += dy;
     return layout;
 }
 

@@ -34,19 +34,42 @@ struct ChartLayout {
     int line = 0;      // (cell + 6) / 11, the palace text unit
     int buttonLeft = 1;
     std::array<int, 8> buttonTop{}; // seven level buttons, then the stem strip
+    // The level buttons and the stem strip are 75 x 50 units; on a screen of high
+    // density a unit is more than one pixel, so they keep their size to the eye.
+    double buttonScale = 1.0;
+    // Where the canvas stands in the view's picture when the picture is larger
+    // (the canvas is then centred in it); every position above already includes it.
+    int originX = 0;
+    int originY = 0;
 
     // The side panel's horizontal extent (left inclusive, right limit).
     int sidePanelLeft() const { return chartLeft + chartSide + 4; }
-    int sidePanelRight() const { return canvasWidth - 10; }
+    int sidePanelRight() const { return originX + canvasWidth - 10; }
+    // Top-left of the stem strip: 3 units below the eighth button top.
+    QPoint stripTopLeft() const;
+    // A length of `units` button units in pixels.
+    int buttonUnits(double units) const;
 };
 
 // The design canvas of a target w x h. Printing uses the whole printable area;
-// the screen canvas is derived from the screen's resolution so that it does not
-// follow window resizing.
+// for a screen it is the canvas the screen's resolution gives, a size a chart
+// window may ask for (the view itself fits its canvas to the window).
 CanvasSize ComputeCanvas(int width, int height, bool printing);
 
-// Places the chart square, the buttons and the text unit on a canvas.
-ChartLayout PlaceChart(CanvasSize canvas);
+// Places the chart square, the buttons and the text unit on a canvas. The
+// positions of the button column scale with `buttonScale` (1 on a screen of
+// ordinary density).
+ChartLayout PlaceChart(CanvasSize canvas, double buttonScale = 1.0);
+
+// The screen view. Its canvas keeps the proportions of the screen canvas (3 : 2)
+// and is the largest such canvas that fits the area the window offers...
+CanvasSize FitCanvas(int width, int height);
+// ... but never smaller than this one, which still holds the seven level
+// buttons and the stem strip beside the chart.
+CanvasSize MinimumCanvas(double buttonScale);
+// A canvas of `canvas` placed in the view's picture of `area`: centred in it when
+// the picture is larger, at its origin otherwise.
+ChartLayout PlaceChartInArea(CanvasSize canvas, CanvasSize area, double buttonScale);
 
 // The geometry of a chart image of a given side (cell = (side - 1) / 4, line);
 // chartLeft and chartTop are 0. The side is not rounded to 4k + 1, so a PNG of

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart_painter.h"
+#include "four_hua_layers.h"
 
 #include <QColor>
 #include <QFont>
@@ -29,6 +30,7 @@ class ChartPainter {
 
     // centre_block.cpp
     void paintCentreBlock();
+    void paintCentreItem(const QRect& box, const QString& text);
     void paintLogoStrip(int textBottom, int lc);
 
     // palace_columns.cpp: stars, brightness and transformation marks.
@@ -37,8 +39,8 @@ class ChartPainter {
     void paintStarName(const QString& name, const QRect& column, const QColor& colour);
     void paintBrightness(uint32_t bit, int palace, const QRect& column, int& nextLine);
     void paintFourHuaMarks(int palace, uint32_t bit, const QRect& column, int& nextLine);
-    void paintMark(int k, int style, const QColor& layer, const QRect& box);
-    void paintNumericGrade(uint8_t grade, const QRect& box);
+    void paintMark(int k, MarkStyle style, const QColor& layer, const QRect& box);
+    void paintNumericGrade(uint8_t grade, const QRect& box, int palace);
     void paintLeftColumns(int palace, const QRect& rect);
     void paintSecondGradeRow(int palace, const QRect& rect);
     void paintOppositeMarks();

@@ -1,5 +1,7 @@
 #include "chart_paint_parts.h"
 
+#include "chart/chart_engine.h"
+#include "chart/chart_facts.h"
 #include "chart_colours.h"
 #include "font_faces.h"
 #include "period_line.h"
@@ -14,11 +16,6 @@ namespace zelk {
 namespace {
 
 constexpr int kSingleLine = Qt::TextSingleLine | Qt::TextDontClip;
-
-// 五行局 of a stem and branch: rows by branch pair 子丑 .. 戌亥, columns by stem
-// pair 甲己, 乙庚, 丙辛, 丁壬, 戊癸; 2 水二局 .. 6 火六局.
-constexpr int kBureauOf[6][5] = {{2, 6, 5, 3, 4}, {6, 5, 3, 4, 2}, {3, 4, 2, 6, 5},
-                                 {5, 3, 4, 2, 6}, {4, 2, 6, 5, 3}, {6, 5, 3, 4, 2}};
 
 ChartBlock& BlockToPaint(const ChartRecord& record, ChartViewState& state, ChartBlock& copy) {
     if (state.block) return *state.block;
@@ -167,13 +164,11 @@ void ChartPainter::paintStem(int palace, const QRect& rect) {
 
 void ChartPainter::paintPalaceElement(int palace, const QRect& rect) {
     const int l = layout_.line;
-    const int stem = stemShownAt(palace);
-    if (stem < 0 || stem > 9) return;
-    const int branch = BranchOfPosition(palace);
-    const int bureau = kBureauOf[branch / 2][stem % 5];
-    const QString name = ViewText(183 + bureau);
+    // The element of the stem drawn beside it: the 納音 of that stem and the branch.
+    const int element = PalaceElement(stemShownAt(palace), palace);
+    if (element < 0) return;
     const QRect r = rect.adjusted(0, l / 2, -l, l / 2);
-    drawText(r, Qt::AlignRight | Qt::AlignBottom, name.left(1), Qt::black);
+    drawText(r, Qt::AlignRight | Qt::AlignBottom, ViewText(ElementStringId(element)), Qt::black);
 }
 
 void ChartPainter::paintPeriodLine(int palace, const QRect& rect) {
@@ -201,6 +196,7 @@ void ChartPainter::paintPeriodLine(int palace, const QRect& rect) {
             if (s.opaque && !monochrome_) p_.fillRect(piece, colours::kHighlight);
             drawText(piece, Qt::AlignLeft | Qt::AlignVCenter, s.text,
                      s.highlight ? colours::kHighlight : QColor(Qt::black));
+            if (s.value >= 0) result_.periodValues[palace].push_back({piece, s.value});
             x += w;
         }
     }
@@ -230,17 +226,21 @@ ChartPaintResult PaintChart(QPainter& painter, int side, const ChartRecord& reco
 }
 
 void PaintCanvasBackground(QPainter& painter, const ChartLayout& layout) {
-    const QRect canvas(0, 0, layout.canvasWidth, layout.canvasHeight);
+    const QRect canvas(layout.originX, layout.originY, layout.canvasWidth, layout.canvasHeight);
     const QRect square(layout.chartLeft, layout.chartTop, layout.chartSide, layout.chartSide);
     // Four margins around the square, then the frame as four 2-unit bars just outside it.
-    painter.fillRect(QRect(0, 0, canvas.width(), square.top()), colours::kMargin);
     painter.fillRect(
-        QRect(0, square.bottom() + 1, canvas.width(), canvas.height() - square.bottom() - 1),
+        QRect(canvas.left(), canvas.top(), canvas.width(), square.top() - canvas.top()),
         colours::kMargin);
-    painter.fillRect(QRect(0, square.top(), square.left(), square.height()), colours::kMargin);
-    painter.fillRect(QRect(square.right() + 1, square.top(), canvas.width() - square.right() - 1,
-                           square.height()),
+    painter.fillRect(QRect(canvas.left(), square.bottom() + 1, canvas.width(),
+                           canvas.bottom() - square.bottom()),
                      colours::kMargin);
+    painter.fillRect(
+        QRect(canvas.left(), square.top(), square.left() - canvas.left(), square.height()),
+        colours::kMargin);
+    painter.fillRect(
+        QRect(square.right() + 1, square.top(), canvas.right() - square.right(), square.height()),
+        colours::kMargin);
     const int left = square.left() - 1;
     const int right = square.right() + 2; // chartLeft + chartSide + 1
     const int top = square.top() - 1;

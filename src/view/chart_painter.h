@@ -56,6 +56,13 @@ struct StarHitArea {
     QRect rect;       // the name column, relative to the chart square
 };
 
+// A piece of a period line that a press acts on, with what it chooses (see
+// PeriodSegment::value).
+struct PeriodHitArea {
+    QRect rect; // where the text is drawn, relative to the chart square
+    int value = -1;
+};
+
 struct ChartPaintResult {
     bool painted = false; // false: no computed chart, the square was left white
     FlowPillarCache pillars;
@@ -64,7 +71,15 @@ struct ChartPaintResult {
     QRect logoLeft, logoRight;
     std::array<std::vector<StarHitArea>, 12> starNames; // first-grade names by palace
     std::array<QRect, 12> stemCorners;
-    std::array<QRect, 12> periodLines;
+    std::array<QRect, 12> periodLines; // the row of each period line
+    std::array<std::vector<PeriodHitArea>, 12> periodValues;
+    std::array<QRect, 12> dipperNames; // the 七星 names, empty while they are hidden
+    // The numeric brightness digits drawn in each palace (for their tooltips).
+    struct Digit {
+        QRect rect;
+        int digit = 0; // 1-7
+    };
+    std::array<std::vector<Digit>, 12> brightnessDigits;
 };
 
 // Paints the chart square of `side` pixels with its origin at the painter's

@@ -2,6 +2,7 @@
 #include "period_pickers.h"
 
 #include "calendar/lunar_calendar.h"
+#include "calendar/pillars.h"
 #include "view_text.h"
 
 namespace zelk {
@@ -13,12 +14,49 @@ bool SameLunarMonth(const ChartRecord& r, const LunarDate& d) {
            (r.flowIsLeap != 0) == (d.leap != 0);
 }
 
+// The entry index of a month in a year's list, where the leap month follows its
+// regular month.
+int MonthEntry(const LunarYearMonths& months, int month, bool leap) {
+    int index = month - 1;
+    if (months.hasLeap && (month > months.leapMonth || (month == months.leapMonth && leap)))
+        ++index;
+    return index;
+}
+
+// " 3月   庚辰月   起 2020/4/23": the month, its pillar and the Gregorian date of its
+// first day (the pillar of that day's month, as the side panel shows it).
+QString MonthEntryText(int year, int month, bool leap) {
+    QString text = (leap ? ViewText(535) : QString()) + QString::asprintf("%2d", month);
+    const auto first = LunarToSolar(year, month, 1, leap);
+    if (!first) return text;
+    text += ViewText(172);
+    if (const auto pillars = FourPillarsLunar(first->year, first->month, first->day, 0))
+        text += QStringLiteral("   ") + PickerPillarText(pillars->month()) + ViewText(172);
+    return text + QStringLiteral("   ") +
+           QString::asprintf("%d/%d/%d", first->year, first->month, first->day) +
+           QStringLiteral(" 起");
+}
+
+// "%2d" + "日   壬午日   2020/5/1 (五)": the day, its pillar, its Gregorian date and weekday.
+QString DayEntryText(int year, int month, int day, bool leap) {
+    QString text = QString::asprintf("%2d", day);
+    const auto solar = LunarToSolar(year, month, day, leap);
+    if (!solar) return text;
+    text += ViewText(173);
+    if (const auto pillars = FourPillarsLunar(solar->year, solar->month, solar->day, 0))
+        text += QStringLiteral("   ") + PickerPillarText(pillars->day()) + ViewText(173);
+    const int weekday = Mod(DayNumber1900(solar->year, solar->month, solar->day), 7);
+    return text + QStringLiteral("   ") +
+           QString::asprintf("%d/%d/%d", solar->year, solar->month, solar->day) +
+           QStringLiteral(" (") + ViewText(weekday == 0 ? 544 : 537 + weekday) + QLatin1Char(')');
+}
+
 } // namespace
 
 CFlowMonthDlg::CFlowMonthDlg(ChartRecord& record, const AppSettings& settings,
-                             const CurrentTime& now, QWidget* parent)
+                             const CurrentTime& now, QWidget* parent, PickerOpensOn opensOn)
     : CPeriodPickerDlg(PickerDialogId::FlowMonth, QStringLiteral("請選擇流月"), record, settings,
-                       now, parent) {
+                       now, parent, opensOn) {
     addPresentBox(QStringLiteral("今年 ﹝如果不選則為先前所選流年﹞"));
     setPresentBoxShown(now_.lunar.valid() && record_.flowLunarYear != now_.lunar.year);
     fillList();
@@ -29,20 +67,24 @@ int CFlowMonthDlg::listedYear() const {
 }
 
 void CFlowMonthDlg::fillList() {
-    const LunarYearMonths months = LunarYearMonthLengths(listedYear());
+    const int year = listedYear();
+    const LunarYearMonths months = LunarYearMonthLengths(year);
     QStringList entries;
     for (int month = 1; month <= 12; ++month) {
-        entries << QString::asprintf("%2d", month);
+        entries << MonthEntryText(year, month, false);
         if (months.hasLeap && month == months.leapMonth)
-            entries << ViewText(535) + QString::asprintf("%2d", month);
+            entries << MonthEntryText(year, month, true);
     }
+    // The present month with the box or before any choice, else the stored one;
+    // a leap month only in the year that has it.
     int preselected = 0;
-    if (presentChecked()) {
-        // The leap entry stands right after its month.
-        preselected = now_.lunar.month - 1;
-        if (months.hasLeap && (now_.lunar.month > months.leapMonth ||
-                               (now_.lunar.month == months.leapMonth && now_.lunar.leap)))
-            ++preselected;
+    if (presentChecked() || !opensOnLastChoice()) {
+        const bool leap = now_.lunar.leap != 0 && year == now_.lunar.year;
+        preselected = MonthEntry(months, now_.lunar.month, leap);
+    } else {
+        preselected = MonthEntry(months, record_.flowLunarMonth,
+                                 record_.flowIsLeap != 0 && months.hasLeap &&
+                                     record_.flowLunarMonth == months.leapMonth);
     }
     setEntries(entries, preselected);
 }
@@ -65,9 +107,9 @@ void CFlowMonthDlg::writeRecord(int index) {
 }
 
 CFlowDateDlg::CFlowDateDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                           QWidget* parent)
+                           QWidget* parent, PickerOpensOn opensOn)
     : CPeriodPickerDlg(PickerDialogId::FlowDate, QStringLiteral("請選擇流日"), record, settings,
-                       now, parent) {
+                       now, parent, opensOn) {
     addPresentBox(QStringLiteral("本月 ﹝如果不選則為先前所選流年流月﹞"));
     setPresentBoxShown(now_.lunar.valid() && !SameLunarMonth(record_, now_.lunar));
     fillList();
@@ -84,8 +126,10 @@ void CFlowDateDlg::fillList() {
     if (length <= 0) length = 30;
     QStringList entries;
     for (int day = 1; day <= length; ++day)
-        entries << QString::asprintf("%2d", day);
-    setEntries(entries, (present ? now_.lunar.day : record_.flowLunarDay) - 1);
+        entries << DayEntryText(year, month, day, leap);
+    // Today's day with the box or before any choice (the month may be shorter).
+    const int day = present || !opensOnLastChoice() ? now_.lunar.day : record_.flowLunarDay;
+    setEntries(entries, std::min(day, length) - 1);
 }
 
 void CFlowDateDlg::writeRecord(int index) {

@@ -5,21 +5,14 @@
 #include "chart_paint_parts.h"
 
 #include "chart/chart_engine.h"
+#include "chart_artwork.h"
 #include "chart_colours.h"
+#include "four_hua_layers.h"
 #include "view_text.h"
 
 namespace zelk {
 
 namespace {
-
-enum MarkStyle { kPlain, kCircle, kSquare, kRounded, kFilled };
-
-struct HuaLayer {
-    int stem = -1;
-    MarkStyle style = kPlain;
-    QColor colour;
-    bool addsToBlock = false; // single-stem modes record the marks in the block
-};
 
 constexpr uint32_t MarkBit(int k) {
     return 1u << (6 - k);
@@ -44,9 +37,10 @@ void ChartPainter::paintStarName(const QString& name, const QRect& columnRect,
         drawText(first.translated(0, l), Qt::AlignRight | Qt::AlignVCenter, name.mid(1, 1), colour);
 }
 
-void ChartPainter::paintNumericGrade(uint8_t grade, const QRect& box) {
+void ChartPainter::paintNumericGrade(uint8_t grade, const QRect& box, int palace) {
     const int digit = grade & 0x0F;
     if (digit == 0 || digit > 7) return;
+    result_.brightnessDigits[palace].push_back({box, digit});
     drawText(box, Qt::AlignCenter, ViewText(652 + digit), colours::kRedMark);
     if (grade & 0x10) {
         p_.setPen(QPen(ink(colours::kRedMark), 1));
@@ -59,8 +53,9 @@ void ChartPainter::paintBrightness(uint32_t bit, int palace, const QRect& col, i
     if (!settings_.StarLevel || settings_.MiaoWangType == 2) return;
     const int l = layout_.line;
     if (settings_.MiaoWangType == 1) {
-        const QRect box(col.x(), col.y() + 2 * l - 2, l, l);
-        paintNumericGrade(NumericGrade(kGroupA, bit, BranchOfPosition(palace)), box);
+        // On the line under the name, where a text grade would stand.
+        const QRect box(col.x(), col.y() + 2 * l, l, l);
+        paintNumericGrade(NumericGrade(kGroupA, bit, BranchOfPosition(palace)), box, palace);
     } else {
         const int grade = TextGrade(bit, palace);
         if (grade >= 0 && grade <= 4)
@@ -70,28 +65,28 @@ void ChartPainter::paintBrightness(uint32_t bit, int palace, const QRect& col, i
     nextLine = 3;
 }
 
-void ChartPainter::paintMark(int k, int style, const QColor& layer, const QRect& box) {
+void ChartPainter::paintMark(int k, MarkStyle style, const QColor& layer, const QRect& box) {
     const QString letter = ViewText(230 + k);
     const QColor hua = colours::FourHua(k);
     p_.setBrush(Qt::NoBrush);
     const QRect frame = box.adjusted(0, 0, -1, -1);
     switch (style) {
-    case kPlain:
+    case MarkStyle::Plain:
         drawText(box, Qt::AlignCenter, letter, hua);
         return;
-    case kCircle:
+    case MarkStyle::Circle:
         p_.setPen(QPen(ink(layer), 1));
         p_.drawEllipse(frame);
         break;
-    case kSquare:
+    case MarkStyle::Square:
         p_.setPen(QPen(ink(layer), 1));
         p_.drawRect(frame);
         break;
-    case kRounded:
+    case MarkStyle::Rounded:
         p_.setPen(QPen(ink(layer), 1));
         p_.drawRoundedRect(frame, box.width() / 3.0, box.height() / 3.0);
         break;
-    case kFilled:
+    case MarkStyle::Filled:
         if (monochrome_) { // no fills on paper without colour: a black circle instead
             p_.setPen(QPen(Qt::black, 1));
             p_.drawEllipse(frame);
@@ -107,48 +102,10 @@ void ChartPainter::paintMark(int k, int style, const QColor& layer, const QRect&
     drawText(box, Qt::AlignCenter, letter, layer);
 }
 
-namespace {
-
-std::vector<HuaLayer> HuaLayers(const ChartRecord& record, const AppSettings& settings,
-                                const FlowPillarCache& pillars, int level) {
-    const int tenYearStem = record.natalChart.stemAt(record.tenYearPalace);
-    auto single = [](int stem) { return std::vector<HuaLayer>{{stem, kPlain, QColor(), true}}; };
-    switch (settings.YearHuaBase) {
-    case 0:
-        return single(record.yearStem);
-    case 1:
-        switch (level) {
-        case 0:
-            return single(record.yearStem);
-        case 1:
-            return single(tenYearStem);
-        case 2:
-            return single(pillars.yearStem);
-        case 3:
-            return single(pillars.monthStem);
-        case 4:
-            return single(pillars.dayStem);
-        default:
-            return single(pillars.hourStem);
-        }
-    case 3: {
-        std::vector<HuaLayer> layers{{record.yearStem, kCircle, colours::kRedMark, false}};
-        if (level >= 1) layers.push_back({tenYearStem, kSquare, colours::kKe, false});
-        if (level >= 2)
-            layers.push_back({pillars.yearStem, kRounded, colours::kFlowYearLayer, false});
-        return layers;
-    }
-    default: // 2, and any value the settings file should not hold
-        return single(level >= 2 ? pillars.yearStem : record.yearStem);
-    }
-}
-
-} // namespace
-
 void ChartPainter::paintFourHuaMarks(int palace, uint32_t bit, const QRect& col, int& nextLine) {
     const int l = layout_.line;
     const auto& table = FourHuaTableInForce(settings_);
-    for (const auto& layer : HuaLayers(record_, settings_, result_.pillars, level_)) {
+    for (const auto& layer : HuaLayersOf(record_, settings_, result_.pillars, level_)) {
         if (!ValidStem(layer.stem)) continue;
         for (int k = 0; k < 4; ++k) {
             if (!(settings_.AStarMask & MarkBit(k)) || !(table[layer.stem][k] & bit)) continue;
@@ -162,7 +119,7 @@ void ChartPainter::paintFourHuaMarks(int palace, uint32_t bit, const QRect& col,
         if (!ValidStem(own)) return;
         for (int k = 0; k < 4; ++k) {
             if (!(settings_.AStarMask & MarkBit(k)) || !(table[own][k] & bit)) continue;
-            paintMark(k, kFilled, colours::FourHua(k),
+            paintMark(k, MarkStyle::Filled, colours::FourHua(k),
                       QRect(col.x(), col.y() + nextLine * l, l, l));
             ++nextLine;
         }
@@ -242,22 +199,30 @@ void ChartPainter::paintLeftColumns(int palace, const QRect& rect) {
         paintStarName(ViewText(578), leftColumn(rect, next++, 3), colours::kRedMark);
     if (flags & StarC::YeZhang)
         paintStarName(ViewText(579), leftColumn(rect, next, 3), colours::kRedMark);
-    if (settings_.Star7Display && state_.dipperToggleOn && !printing_)
-        paintStarName(ViewText(LifeMasterStringId(palace)), leftColumn(rect, 5, 3),
-                      colours::kRedMark);
+    if (settings_.Star7Display && state_.dipperToggleOn && !printing_) {
+        // A dashed frame tells the 七星 name from the stars that stand in the palace.
+        const QRect col = leftColumn(rect, 5, 3);
+        const QRect names(col.x(), col.y(), col.width(), 2 * col.height());
+        PaintDipperFrame(p_, names.adjusted(-1, -1, 1, 1));
+        paintStarName(ViewText(LifeMasterStringId(palace)), col, colours::kRedMark);
+        result_.dipperNames[palace] = names;
+    }
 }
 
 void ChartPainter::paintSecondGradeRow(int palace, const QRect& rect) {
     const int l = layout_.line;
-    QRect row = rect.adjusted(0, 5 * l + l / 2, 0, 0);
-    const int branch = BranchOfPosition(palace);
     const bool numbers = settings_.StarLevel && settings_.MiaoWangType == 1;
+    // With brightness digits the row starts half a line higher and each digit
+    // stands under its name, on a line of its own, so no digit covers a name.
+    QRect row = rect.adjusted(0, numbers ? 5 * l : 5 * l + l / 2, 0, 0);
+    const int rowStep = numbers ? 3 * l : 2 * l;
+    const int branch = BranchOfPosition(palace);
     int columns = 0;
     auto put = [&](const QString& name, const QColor& colour, int group, uint32_t mask) {
         QRect col = column(row, columns, 0);
         if (col.x() < rect.x() && columns > 0) {
-            // A row that would run into the next palace continues two lines lower.
-            row.translate(0, 2 * l);
+            // A row that would run into the next palace continues below.
+            row.translate(0, rowStep);
             columns = 0;
             col = column(row, columns, 0);
         }
@@ -265,7 +230,7 @@ void ChartPainter::paintSecondGradeRow(int palace, const QRect& rect) {
         paintStarName(name, col, colour);
         if (numbers && group != 0)
             paintNumericGrade(NumericGrade(group, mask, branch),
-                              QRect(col.x(), col.y() + l - 2, l, l));
+                              QRect(col.x(), col.y() + 2 * l, l, l), palace);
     };
     const uint32_t stars = block_.groupB[palace];
     for (int j = 0; j < 32; ++j) {

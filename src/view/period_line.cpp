@@ -77,9 +77,9 @@ void AddDecade(std::vector<PeriodRun>& runs, const ChartRecord& record, const Ap
                    PeriodRun::Centred);
     const QString range = AgeRange(record.decadeFirstAge[palace]);
     if (level == 1 && palace == Mod(record.tenYearPalace, 12))
-        run.segments.push_back({ViewText(421) + range, true});
+        run.segments.push_back({ViewText(421) + range, true, false, palace});
     else
-        run.segments.push_back({range});
+        run.segments.push_back({range, false, false, palace});
     runs.push_back(run);
 }
 
@@ -103,9 +103,9 @@ void AddFlowYear(std::vector<PeriodRun>& runs, const ChartRecord& record,
     auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::Centred);
     const QString text = QString::asprintf("%3d ", age);
     if (palace == flowLife)
-        run.segments.push_back({ViewText(418) + text, true});
+        run.segments.push_back({ViewText(418) + text, true, false, age});
     else
-        run.segments.push_back({text});
+        run.segments.push_back({text, false, false, age});
     runs.push_back(run);
 }
 
@@ -115,9 +115,9 @@ void AddFlowMonth(std::vector<PeriodRun>& runs, const ChartRecord& record, const
     auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::Centred);
     const QString text = QString::asprintf("%2d", month);
     if (block.nameAt(palace) == 1)
-        run.segments.push_back({ViewText(429) + text, true});
+        run.segments.push_back({ViewText(429) + text, true, false, month});
     else
-        run.segments.push_back({text});
+        run.segments.push_back({text, false, false, month});
     runs.push_back(run);
 }
 
@@ -136,7 +136,7 @@ void AddFlowDay(std::vector<PeriodRun>& runs, const ChartRecord& record, const C
         QString text = QString::asprintf(firstDay ? "%2d" : " %2d", day);
         firstDay = false;
         const bool current = day == record.flowLunarDay;
-        run.segments.push_back({text, false, current});
+        run.segments.push_back({text, false, current, day});
     }
     run.segments.push_back({ViewText(173)});
     runs.push_back(run);
@@ -150,9 +150,9 @@ void AddFlowHour(std::vector<PeriodRun>& runs, const ChartRecord& record, const 
     auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::Centred);
     const QString text = ViewText(145 + hour) + ViewText(174);
     if (block.nameAt(palace) == 1)
-        run.segments.push_back({ViewText(431) + text, true});
+        run.segments.push_back({ViewText(431) + text, true, false, hour});
     else
-        run.segments.push_back({text});
+        run.segments.push_back({text, false, false, hour});
     runs.push_back(run);
 }
 
@@ -162,12 +162,12 @@ void AddFlowMinute(std::vector<PeriodRun>& runs, const ChartRecord& record, int 
     const QString text = MinuteSlotText(hourIndex, slot);
     if (slot == Mod(record.flowMinute, 12)) {
         auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::CentredNarrowRight);
-        run.segments.push_back({ViewText(432) + text, true});
+        run.segments.push_back({ViewText(432) + text, true, false, slot});
         runs.push_back(run);
         return;
     }
     auto run = Run(PeriodRun::PalaceFont, PeriodRun::BottomRow, PeriodRun::Centred);
-    run.segments.push_back({text});
+    run.segments.push_back({text, false, false, slot});
     runs.push_back(run);
 }
 

@@ -15,6 +15,10 @@ struct PeriodSegment {
     QString text;
     bool highlight = false; // the current period, in the highlight colour
     bool opaque = false;    // drawn on a highlight-coloured background (the flow day)
+    // What a press on this text chooses: the ten-year palace (levels 0-1), the
+    // flow age (2), month (3), day (4), hour index (5) or ten-minute slot (6);
+    // -1 for text that chooses nothing (labels, the minor-period ages).
+    int value = -1;
 };
 
 struct PeriodRun {

@@ -26,8 +26,8 @@ void CPeriodPickerDlg::setRunner(Runner runner) {
 
 CPeriodPickerDlg::CPeriodPickerDlg(int dialogId, const QString& caption, ChartRecord& record,
                                    const AppSettings& settings, const CurrentTime& now,
-                                   QWidget* parent)
-    : QDialog(parent), record_(record), settings_(settings), now_(now) {
+                                   QWidget* parent, PickerOpensOn opensOn)
+    : QDialog(parent), record_(record), settings_(settings), now_(now), opensOn_(opensOn) {
     setObjectName(QString::number(dialogId));
     setWindowTitle(caption);
     setModal(true);
@@ -135,6 +135,11 @@ QString PickerMinuteSlotText(int hourIndex, int slot) {
         endMinute = 0;
     }
     return QString::asprintf("%2d:%02d ~ %2d:%02d", hour, minute, endHour, endMinute);
+}
+
+QString PickerPillarText(int sexagenary) {
+    if (sexagenary < 0 || sexagenary > 59) return {};
+    return ViewText(135 + sexagenary % 10) + ViewText(145 + sexagenary % 12);
 }
 
 QString PickerYearText(int year, int yearDisplay) {

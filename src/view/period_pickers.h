@@ -21,6 +21,12 @@ class QLabel;
 
 namespace zelk {
 
+// Which entry a picker opens on when its check box is off: the period stored in
+// the record — the last one chosen in this chart window — or, while nothing has
+// been chosen there yet, the period of the present moment (this year, today's
+// day, the present hour and ten-minute slot).
+enum class PickerOpensOn { LastChoice, Present };
+
 // Dialog numbers of the pickers, as the program's resources name them.
 namespace PickerDialogId {
 inline constexpr int FlowTime = 549, FlowDate = 559, FlowMinute = 560, FlowMonth = 561,
@@ -53,7 +59,8 @@ class CPeriodPickerDlg : public QDialog {
 
   protected:
     CPeriodPickerDlg(int dialogId, const QString& caption, ChartRecord& record,
-                     const AppSettings& settings, const CurrentTime& now, QWidget* parent);
+                     const AppSettings& settings, const CurrentTime& now, QWidget* parent,
+                     PickerOpensOn opensOn);
 
     // Adds the check box with its caption; shown or hidden once the list is filled.
     void addPresentBox(const QString& caption);
@@ -70,9 +77,13 @@ class CPeriodPickerDlg : public QDialog {
 
     void accept() override;
 
+    // Whether the list opens on the stored period (the last choice).
+    bool opensOnLastChoice() const { return opensOn_ == PickerOpensOn::LastChoice; }
+
     ChartRecord& record_;
     const AppSettings& settings_;
     const CurrentTime now_;
+    const PickerOpensOn opensOn_;
 
   private:
     QLabel* label_ = nullptr;
@@ -87,7 +98,7 @@ class CTenYearDlg : public CPeriodPickerDlg {
     Q_OBJECT
   public:
     CTenYearDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, PickerOpensOn opensOn = PickerOpensOn::LastChoice);
     int chosenIndex() const { return chosen_; }
 
   protected:
@@ -104,7 +115,7 @@ class CFlowYearDlg : public CPeriodPickerDlg {
     Q_OBJECT
   public:
     CFlowYearDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, PickerOpensOn opensOn = PickerOpensOn::LastChoice);
     int chosenYear() const { return chosenYear_; }
     int yearOfEntry(int index) const;
 
@@ -122,7 +133,7 @@ class CFlowMonthDlg : public CPeriodPickerDlg {
     Q_OBJECT
   public:
     CFlowMonthDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, PickerOpensOn opensOn = PickerOpensOn::LastChoice);
 
   protected:
     void fillList() override;
@@ -137,7 +148,7 @@ class CFlowDateDlg : public CPeriodPickerDlg {
     Q_OBJECT
   public:
     CFlowDateDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, PickerOpensOn opensOn = PickerOpensOn::LastChoice);
 
   protected:
     void fillList() override;
@@ -149,7 +160,7 @@ class CFlowTimeDlg : public CPeriodPickerDlg {
     Q_OBJECT
   public:
     CFlowTimeDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, PickerOpensOn opensOn = PickerOpensOn::LastChoice);
 
   protected:
     void fillList() override;
@@ -161,7 +172,7 @@ class CFlowMinDlg : public CPeriodPickerDlg {
     Q_OBJECT
   public:
     CFlowMinDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, PickerOpensOn opensOn = PickerOpensOn::LastChoice);
 
   protected:
     void fillList() override;
@@ -174,6 +185,9 @@ QString PickerMinuteSlotText(int hourIndex, int slot);
 
 // The flow year's entry text: "%4d年", or the 民國 text when yearDisplay is 1.
 QString PickerYearText(int year, int yearDisplay);
+
+// The sexagenary name (干支) of a pillar 0-59; empty outside.
+QString PickerPillarText(int sexagenary);
 
 // Writes the Gregorian flow date from the lunar one; false (nothing written)
 // when the lunar flow date does not exist.

@@ -8,6 +8,8 @@
 #include "font_faces.h"
 #include "view_text.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 namespace zelk {
@@ -246,23 +248,52 @@ SidePanelTable SidePanelTableFor(const ChartRecord& record, const AppSettings& s
     return table;
 }
 
+int SidePanelCaptionHeight(int chartSide) {
+    return std::max(12, chartSide / 26);
+}
+
+namespace {
+
+// The heading: one line in the panel's width, its type made smaller until it fits.
+void PaintCaption(QPainter& painter, const QRect& box, const QString& caption) {
+    painter.fillRect(box, colours::kCaptionBack);
+    painter.setPen(Qt::black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    int pixels = std::max(6, box.height() * 7 / 10);
+    QFont font = ChartFont(kFaceMing, pixels);
+    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(caption) > box.width() - 6) {
+        --pixels;
+        font = ChartFont(kFaceMing, pixels);
+    }
+    painter.setFont(font);
+    painter.setPen(colours::kCaptionInk);
+    const QString shown =
+        QFontMetrics(font).elidedText(caption, Qt::ElideRight, std::max(0, box.width() - 6));
+    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, shown);
+}
+
+} // namespace
+
 void PaintSidePanel(QPainter& painter, const ChartLayout& layout, const ChartRecord& record,
                     const AppSettings& settings, const CurrentTime& now,
-                    const SolarTermTable* terms) {
+                    const SolarTermTable* terms, const QString& caption) {
     const SidePanelTable table = SidePanelTableFor(record, settings, now, terms);
     if (table.rows.empty() || table.rowCount <= 0) return;
     const int x0 = layout.sidePanelLeft();
     const int limit = layout.sidePanelRight();
     if (limit <= x0) return;
     const int unit = std::max(1, layout.canvasWidth / table.unitDivisor);
-    const int side = layout.chartSide;
+    const int captionHeight = caption.isEmpty() ? 0 : SidePanelCaptionHeight(layout.chartSide);
+    const int side = layout.chartSide - captionHeight;
     const int rowHeight = std::max(1, side / table.rowCount);
     painter.save();
-    painter.setClipRect(QRect(x0, layout.chartTop, limit - x0, side));
+    painter.setClipRect(QRect(x0, layout.chartTop, limit - x0, layout.chartSide));
+    if (captionHeight > 0)
+        PaintCaption(painter, QRect(x0, layout.chartTop, limit - x0, captionHeight), caption);
     const int fontPixels = table.columnsPerRow > 1 ? std::max(1, side / 44 - 2)
                                                    : std::min(rowHeight * 7 / 10, unit * 45 / 100);
     painter.setFont(ChartFont(kFaceMing, std::max(6, fontPixels)));
-    int y = layout.chartTop;
+    int y = layout.chartTop + captionHeight;
     for (const auto& row : table.rows) {
         int x = x0;
         if (row.header) {

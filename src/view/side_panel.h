@@ -43,9 +43,14 @@ struct SidePanelTable {
 SidePanelTable SidePanelTableFor(const ChartRecord& record, const AppSettings& settings,
                                  const CurrentTime& now, const SolarTermTable* terms);
 
-// Paints the table in canvas coordinates to the right of the chart square.
+// Paints the table in canvas coordinates to the right of the chart square, under
+// a heading row with `caption` (no heading when it is empty). The heading's
+// text shrinks to fit the panel's width.
 void PaintSidePanel(QPainter& painter, const ChartLayout& layout, const ChartRecord& record,
                     const AppSettings& settings, const CurrentTime& now,
-                    const SolarTermTable* terms);
+                    const SolarTermTable* terms, const QString& caption = {});
+
+// The heading row's height for a chart side.
+int SidePanelCaptionHeight(int chartSide);
 
 } // namespace zelk

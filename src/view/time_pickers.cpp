@@ -2,6 +2,7 @@
 #include "period_pickers.h"
 
 #include "calendar/lunar_calendar.h"
+#include "calendar/pillars.h"
 #include "view_text.h"
 
 namespace zelk {
@@ -33,19 +34,28 @@ void TakePresentDate(ChartRecord& r, const CurrentTime& now) {
 } // namespace
 
 CFlowTimeDlg::CFlowTimeDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                           QWidget* parent)
+                           QWidget* parent, PickerOpensOn opensOn)
     : CPeriodPickerDlg(PickerDialogId::FlowTime, QStringLiteral("請選擇流時"), record, settings,
-                       now, parent) {
+                       now, parent, opensOn) {
     addPresentBox(QStringLiteral("今日 ﹝如果不選則為先前所選流年流月流日﹞"));
     setPresentBoxShown(now_.lunar.valid() && !IsFlowDate(record_, now_.lunar));
     fillList();
 }
 
 void CFlowTimeDlg::fillList() {
+    // Each hour with its pillar on the listed day (the late 子 hour is the next day's 子).
+    const bool present = presentChecked();
+    const int year = present ? now_.year : record_.flowSolarYear;
+    const int month = present ? now_.month : record_.flowSolarMonth;
+    const int day = present ? now_.day : record_.flowSolarDay;
     QStringList entries;
-    for (int hour = 0; hour <= kLateZiHour; ++hour)
-        entries << ViewText(105 + hour);
-    setEntries(entries, presentChecked() ? now_.hourIndex : record_.flowHour);
+    for (int hour = 0; hour <= kLateZiHour; ++hour) {
+        QString text = ViewText(105 + hour);
+        if (const auto pillars = FourPillarsLunar(year, month, day, hour))
+            text += QStringLiteral("   ") + PickerPillarText(pillars->hour()) + ViewText(174);
+        entries << text;
+    }
+    setEntries(entries, present || !opensOnLastChoice() ? now_.hourIndex : record_.flowHour);
 }
 
 void CFlowTimeDlg::writeRecord(int index) {
@@ -70,9 +80,9 @@ void CFlowTimeDlg::writeRecord(int index) {
 }
 
 CFlowMinDlg::CFlowMinDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                         QWidget* parent)
+                         QWidget* parent, PickerOpensOn opensOn)
     : CPeriodPickerDlg(PickerDialogId::FlowMinute, QStringLiteral("請選擇流分"), record, settings,
-                       now, parent) {
+                       now, parent, opensOn) {
     addPresentBox(QStringLiteral("目前時辰 ﹝如果不選則為先前所選流年流月流日流時﹞"));
     const bool presentHour = IsFlowDate(record_, now_.lunar) &&
                              StoredHour(record_.flowHour) == StoredHour(now_.hourIndex);
@@ -86,7 +96,8 @@ void CFlowMinDlg::fillList() {
     QStringList entries;
     for (int slot = 0; slot < 12; ++slot)
         entries << PickerMinuteSlotText(hour, slot);
-    setEntries(entries, present ? now_.minuteIndex : record_.flowMinute);
+    // The present ten-minute slot with the box or before any choice.
+    setEntries(entries, present || !opensOnLastChoice() ? now_.minuteIndex : record_.flowMinute);
 }
 
 void CFlowMinDlg::writeRecord(int index) {

@@ -17,24 +17,36 @@ int PresentLunarYear(const CurrentTime& now) {
 } // namespace
 
 CTenYearDlg::CTenYearDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                         QWidget* parent)
+                         QWidget* parent, PickerOpensOn opensOn)
     : CPeriodPickerDlg(PickerDialogId::TenYear, QStringLiteral("請選擇十年大運"), record, settings,
-                       now, parent) {
+                       now, parent, opensOn) {
     fillList();
 }
 
 void CTenYearDlg::fillList() {
     const int first = record_.bureau;
     const int age = PresentLunarYear(now_) - record_.lunarYear + 1;
+    // The view steps from the life palace, forward for a yang male or a yin female.
+    const bool forward = (record_.stemParity == 0) == (record_.sex == 0);
     QStringList entries;
     int preselected = 0;
+    int stored = -1;
     for (int i = 0; i < 12; ++i) {
         const int start = first + 10 * i;
-        entries << QString::asprintf("%3d --%3d", start, start + 9);
+        const int palace = Mod(record_.lifePalace + (forward ? i : -i), 12);
+        // The decade's palace with its natal stem and branch, and its lunar years.
+        const int stem = record_.natalChart.stemAt(palace);
+        const int from = record_.lunarYear + start - 1;
+        entries << QString::asprintf("%3d --%3d", start, start + 9) + QStringLiteral("   ") +
+                       ViewText(135 + stem) + ViewText(145 + BranchOfPosition(palace)) +
+                       QStringLiteral("   ") + QString::asprintf("%4d -- %4d", from, from + 9) +
+                       ViewText(171);
         if (start <= age && age <= start + 9) preselected = i;
+        if (palace == Mod(record_.tenYearPalace, 12)) stored = i;
     }
     // An age past the last range keeps to the last one.
     if (age > first + 119) preselected = 11;
+    if (opensOnLastChoice() && stored >= 0) preselected = stored;
     setEntries(entries, preselected);
 }
 
@@ -44,9 +56,9 @@ void CTenYearDlg::writeRecord(int index) {
 }
 
 CFlowYearDlg::CFlowYearDlg(ChartRecord& record, const AppSettings& settings, const CurrentTime& now,
-                           QWidget* parent)
+                           QWidget* parent, PickerOpensOn opensOn)
     : CPeriodPickerDlg(PickerDialogId::FlowYear, QStringLiteral("請選擇流年"), record, settings,
-                       now, parent) {
+                       now, parent, opensOn) {
     setLabel(QStringLiteral("請選擇以下農曆年"));
     fillList();
 }
@@ -56,9 +68,17 @@ void CFlowYearDlg::fillList() {
     const int birth = record_.lunarYear;
     years_.clear();
     QStringList entries;
+    int storedEntry = -1;
     auto add = [&](int year, const QString& yearText) {
+        if (year == record_.flowLunarYear) storedEntry = int(entries.size());
         years_.push_back(year);
-        entries << QStringLiteral("%1 %2%3").arg(yearText).arg(year - birth + 1).arg(ViewText(422));
+        // The year with its 干支 and the nominal age it gives.
+        const QString pillar =
+            ViewText(135 + Mod(year + 6, 10)) + ViewText(145 + Mod(year - 1900, 12));
+        entries << QStringLiteral("%1 %2 %3%4")
+                       .arg(yearText, pillar)
+                       .arg(year - birth + 1)
+                       .arg(ViewText(422));
     };
     for (int year = std::max(present - 200, birth); year < present; ++year)
         add(year, PickerYearText(year, settings_.YearDisplay));
@@ -66,7 +86,7 @@ void CFlowYearDlg::fillList() {
     add(present, ViewText(417)); // 今年
     for (int year = present + 1; year <= present + 200 && year < 2100; ++year)
         add(year, PickerYearText(year, settings_.YearDisplay));
-    setEntries(entries, presentEntry);
+    setEntries(entries, opensOnLastChoice() && storedEntry >= 0 ? storedEntry : presentEntry);
 }
 
 int CFlowYearDlg::yearOfEntry(int index) const {

@@ -694,6 +694,63 @@ TEST(CliChart, EveryLevelComputesItsPeriodChartFromThePickedDate) {
     EXPECT_EQ(Num(answers[11]["record"], "flowLunarMonth"), 7);
 }
 
+// --- Palace elements ------------------------------------------------------------------------
+
+// The element character of the 納音 of a stem and branch (indices), from the
+// thirty names of the cycle's pairs, 海中金 (甲子乙丑) first.
+std::string NayinOf(int stem, int branch) {
+    static const char* const kNames[30] = {
+        "海中金", "爐中火", "大林木", "路旁土", "劍鋒金", "山頭火", "澗下水", "城頭土",
+        "白蠟金", "楊柳木", "泉中水", "屋上土", "霹靂火", "松柏木", "長流水", "沙中金",
+        "山下火", "平地木", "壁上土", "金箔金", "覆燈火", "天河水", "大驛土", "釵釧金",
+        "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
+    for (int i = 0; i < 60; ++i)
+        if (i % 10 == stem && i % 12 == branch) return std::string(kNames[i / 2]).substr(6);
+    return {};
+}
+
+std::string ElementsOf(const JsonValue& answer) {
+    std::string elements;
+    for (const auto& palace : Palaces(answer).items)
+        elements += palace["element"].text;
+    return elements;
+}
+
+TEST(CliChart, EveryPalaceCarriesTheElementOfItsOwnStemAndBranchAtEveryLevel) {
+    ChartRunner cli;
+    const std::string flowDay = "--flow-year 2025 --flow-month 3 --flow-day 15 --flow-hour 6";
+    std::string lines;
+    for (int level = 0; level <= 6; ++level)
+        lines += BirthLine("M", "--level " + std::to_string(level) + " " + flowDay +
+                                    " --flow-minute 3 --set HouseFive=" + (level % 2 ? "1" : "0"));
+    lines += BirthLine("F", "--set PanBase=1");
+    const auto answers = AnswersOf(cli.run({"--now", kNow}, lines));
+    ASSERT_EQ(answers.size(), 8u);
+
+    // Worked by hand: 丙寅 丁卯 爐中火, 戊辰 己巳 大林木, 庚午 辛未 路旁土, 壬申 癸酉
+    // 劍鋒金, 甲戌 乙亥 山頭火, 丙子 丁丑 澗下水; 命宮 甲戌 is 火 like the 火六局.
+    EXPECT_EQ(ElementsOf(answers[0]), "火火木木土土金金火火水水");
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        SCOPED_TRACE("answer " + std::to_string(i));
+        ASSERT_FALSE(answers[i].has("error")) << answers[i]["error"].text;
+        const JsonValue& palaces = Palaces(answers[i]);
+        for (std::size_t p = 0; p < 12; ++p) {
+            const int stem = static_cast<int>(palaces[p]["stem"].number);
+            EXPECT_EQ(palaces[p]["element"].text, NayinOf(stem, static_cast<int>((p + 2) % 12)))
+                << "position " << p;
+        }
+        // Where the palaces carry the natal stems, the base palace holds the 五行局's element.
+        const JsonValue& record = answers[i]["record"];
+        if (Num(record, "shownLevel") <= 1) {
+            const long long base = i == 7 ? Num(record, "bodyPalace") : Num(record, "lifePalace");
+            EXPECT_EQ(palaces[static_cast<std::size_t>(base)]["element"].text,
+                      record["bureauText"].text.substr(0, 3));
+        }
+    }
+    // The period charts of the day really carry other stems, and so other elements.
+    EXPECT_NE(ElementsOf(answers[4]), ElementsOf(answers[0]));
+}
+
 // --- Refusals ------------------------------------------------------------------------------
 
 TEST(CliChart, BirthsAndFlowDatesOutsideTheTableAnswerWithAnError) {

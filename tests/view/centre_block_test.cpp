@@ -3,11 +3,16 @@
 
 #include "settings/string_table.h"
 #include "view/centre_block.h"
+#include "view/chart_layout.h"
+#include "view/period_pickers.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
 
 namespace zelk {
 namespace {
@@ -132,6 +137,81 @@ TEST(CentreBlock, LeapMonthBirthShowsTheLeapSign) {
                     ->left.contains(LoadResString(181) + QStringLiteral("庚申") +
                                     LoadResString(171) + LoadResString(363) +
                                     QStringLiteral("  ")));
+}
+
+// A flow date or a present day in a leap month shows 閏 before the month.
+TEST(CentreBlock, LeapFlowMonthsAndALeapTodayShowTheLeapSign) {
+    ChartFixture f;
+    f.settings.YearDisplay = 0;
+    ChartRecord& r = f.record;
+    r.flowLunarYear = 2025; // 2025 has a leap sixth month
+    r.flowLunarMonth = 6;
+    r.flowLunarDay = 10;
+    r.flowIsLeap = 1;
+    ASSERT_TRUE(DeriveSolarFlowDate(r));
+    r.shownLevel = 4;
+    ASSERT_TRUE(ComputePeriodChart(r, 4, r.periodChart, f.env()).ok());
+    auto lines = Lines(f, false);
+    EXPECT_TRUE(
+        LineNumber(lines, 10)->left.endsWith(LoadResString(181) + QStringLiteral("2025/閏6/10")))
+        << LineNumber(lines, 10)->left.toStdString();
+    r.flowIsLeap = 0;
+    EXPECT_TRUE(LineNumber(Lines(f, false), 10)->left.endsWith(QStringLiteral("2025/6/10")));
+
+    f.now.lunar = LunarDate{2025, 6, 3, 1};
+    lines = Lines(f, false);
+    EXPECT_TRUE(LineNumber(lines, 12)->left.endsWith(QStringLiteral("2025/閏6/3")))
+        << LineNumber(lines, 12)->left.toStdString();
+}
+
+// Whatever the size of the chart and whatever the level, no centre text runs past
+// the block's right edge, a left item ends before the middle, and the dates of
+// the period lines are never cut (a smaller type makes them fit).
+TEST(CentreBlock, NoItemRunsPastItsPlaceAtAnySizeOrLevel) {
+    ChartFixture f;
+    f.settings.HuaOut = 0; // the opposite-palace marks inside the block are not its text
+    const std::u16string longName = u"歐陽上官司馬長孫公孫諸葛東方慕容令狐皇甫尉遲";
+    std::fill(f.record.name.begin(), f.record.name.end(), u'\0');
+    std::copy(longName.begin(), longName.end(), f.record.name.begin());
+    for (const int side : {1024, 701, 481}) {
+        const ChartLayout layout = LayoutForSide(side);
+        const int c = layout.cell;
+        const int r = (2 * c + 11) / 22;
+        const int lc = r + (r + 8) / 16;
+        const QRectF block(c, c, 2 * c, 2 * c);
+        for (int level = 0; level <= 6; ++level) {
+            SCOPED_TRACE("side " + std::to_string(side) + " level " + std::to_string(level));
+            f.period(level);
+            test::RecordingPaintDevice device(side, side);
+            ChartViewState state;
+            state.now = f.now;
+            {
+                QPainter painter(&device);
+                PaintChart(painter, side, f.record, f.settings, state);
+            }
+            const auto lines = Lines(f, false);
+            bool nameSeen = false;
+            for (const auto& t : device.textsIn(block)) {
+                QFont font(t.family);
+                font.setPixelSize(t.pixelSize);
+                const double end = t.origin.x() + QFontMetricsF(font).horizontalAdvance(t.text);
+                EXPECT_LE(end, 3 * c - lc + 1) << t.text.toStdString();
+                if (t.text.startsWith(LoadResString(175))) {
+                    nameSeen = true;
+                    EXPECT_LE(end, 2 * c) << t.text.toStdString();
+                    EXPECT_TRUE(t.text.endsWith(QStringLiteral("…"))) << t.text.toStdString();
+                }
+            }
+            EXPECT_TRUE(nameSeen);
+            // The period lines and today's line are there whole.
+            for (const int number : {10, 11, 12}) {
+                const auto line = LineNumber(lines, number);
+                if (!line) continue;
+                EXPECT_EQ(device.textsContaining(line->left).size(), 1u)
+                    << "line " << number << ": " << line->left.toStdString();
+            }
+        }
+    }
 }
 
 TEST(CentreBlock, FlowYearDouJunAtTheNatalLevelUsesThisYear) {

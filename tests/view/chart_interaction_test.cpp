@@ -4,6 +4,9 @@
 #include "chart_fixture.h"
 
 #include "calendar/lunar_calendar.h"
+#include "chart/chart_facts.h"
+#include "settings/string_table.h"
+#include "view/chart_artwork.h"
 #include "view/chart_interaction.h"
 #include "view/period_pickers.h"
 #include "view/zelk_view_widget.h"
@@ -11,6 +14,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +64,10 @@ class InteractionTest : public ::testing::Test {
 
     void paint() { view.canvasImage(); }
     const ChartLayout& layout() const { return view.layout(); }
-    QPoint chartPoint(QPoint p) const { return p + QPoint(layout().chartLeft, layout().chartTop); }
+    // A point of the chart square as the viewport sees it.
+    QPoint chartPoint(QPoint p) const {
+        return view.viewportPoint(p + QPoint(layout().chartLeft, layout().chartTop));
+    }
 
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), view.viewport()->mapToGlobal(QPointF(at)), button,
@@ -78,17 +85,18 @@ class InteractionTest : public ::testing::Test {
     void rightRelease(QPoint at) {
         send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
     }
+    // The middle of a level button or a strip cell, where the painter drew it.
     QPoint buttonPoint(int level) const {
-        return {40, layout().buttonTop[std::size_t(level)] + 25};
+        return view.viewportPoint(view.lastButtons().levels[std::size_t(level)].center());
     }
     QPoint stripPoint(int stem) const {
-        return {layout().buttonLeft + 15 * (stem % 5) + 7,
-                layout().buttonTop[7] + 12 + 25 * (stem / 5)};
+        return view.viewportPoint(view.lastButtons().stems[std::size_t(stem)].center());
     }
-    // The period line of a palace, `dx` from its centre.
-    QPoint periodLinePoint(int palace, int dx = 0) const {
-        const QRect r = view.lastPaint().periodLines[std::size_t(palace)];
-        return chartPoint(QPoint(r.left() + r.width() / 2 + dx, r.center().y()));
+    // The middle of the (first) clickable text of a palace's period line.
+    QPoint periodLinePoint(int palace) const {
+        const auto& areas = view.lastPaint().periodValues[std::size_t(palace)];
+        EXPECT_FALSE(areas.empty()) << "no period text in palace " << palace;
+        return areas.empty() ? QPoint() : chartPoint(areas.front().rect.center());
     }
     const ChartBlock& shown() const {
         return f.record.shownLevel <= 0 ? f.record.natalChart : f.record.periodChart;
@@ -185,6 +193,41 @@ TEST_F(InteractionTest, CancelledPickersLeaveLevelAndFlowFieldsAsTheyWere) {
     EXPECT_EQ(pickerRuns, 6); // pressing 流年盤 on the flow-year chart re-opens its picker
 }
 
+// A picker opens on the present period until something is chosen in this chart
+// window, and on the last choice from then on.
+TEST_F(InteractionTest, PickersOpenOnThePresentThenOnTheLastChoice) {
+    ChartRecord& r = f.record;
+    // The stored flow date differs from the present one (a chart opened earlier).
+    r.flowLunarDay = 9;
+    r.flowMinute = static_cast<int16_t>((f.now.minuteIndex + 5) % 12);
+    std::vector<int> opened;
+    int choose = 0;
+    answerPickers([&](CPeriodPickerDlg& d) {
+        opened.push_back(d.selectedIndex());
+        return choose;
+    });
+    choose = 14;
+    click(buttonPoint(4));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], f.now.lunar.day - 1); // today
+    EXPECT_EQ(r.flowLunarDay, 15);
+    choose = 3;
+    click(buttonPoint(4));
+    EXPECT_EQ(opened.at(1), 14); // the day just chosen
+    click(buttonPoint(6));
+    EXPECT_EQ(opened.at(2), f.now.minuteIndex); // the present ten-minute slot
+    choose = 2;
+    click(buttonPoint(6));
+    EXPECT_EQ(opened.at(3), 3);
+    // A palace click is a choice too.
+    showLevel(3);
+    click(periodLinePoint(Mod(r.flowDouJun + 4, 12)));
+    EXPECT_EQ(r.flowLunarMonth, 5);
+    click(buttonPoint(3));
+    const LunarYearMonths months = LunarYearMonthLengths(r.flowLunarYear);
+    EXPECT_EQ(opened.at(4), months.hasLeap && months.leapMonth < 5 ? 5 : 4);
+}
+
 TEST_F(InteractionTest, NatalButtonOnTheNatalChartDoesNothing) {
     f.record.hourIndex = 7; // would be reset by a natal switch
     click(buttonPoint(0));
@@ -228,7 +271,10 @@ TEST_F(InteractionTest, PeriodLineClicksChooseThePeriodUnderThePoint) {
     const int start = r.decadeFirstAge[std::size_t(r.tenYearPalace)];
     const int age = flowYear - 2 - r.lunarYear + 1;
     EXPECT_TRUE(start <= age && age < start + 10);
-    click(periodLinePoint(0, 2 * l)); // wider than the flow-year zone
+    // Beside the drawn age nothing answers.
+    const auto ages = view.lastPaint().periodValues[0];
+    ASSERT_EQ(ages.size(), 1u);
+    click(chartPoint(ages[0].rect.topRight() + QPoint(2 + l / 2, 0)));
     EXPECT_EQ(r.flowLunarYear, flowYear - 2);
 
     // Flow month: the palace's month number, leap flag cleared.
@@ -239,21 +285,39 @@ TEST_F(InteractionTest, PeriodLineClicksChooseThePeriodUnderThePoint) {
     EXPECT_EQ(r.flowLunarMonth, 7);
     EXPECT_EQ(r.flowIsLeap, 0);
 
-    // Flow day: " 4 16 28日" centred in the line, each number where it is drawn.
+    // Flow day: " 4 16 28日"; each number answers exactly where the painter drew it,
+    // from its first pixel to its last, and nothing left of the first one does.
     showLevel(4);
     ASSERT_GE(LunarMonthLength(r.flowLunarYear, r.flowLunarMonth, r.flowIsLeap != 0), 28);
     const int palace = Mod(r.flowMonthLifePalace + 3, 12);
-    click(periodLinePoint(palace, -2 * l));
-    EXPECT_EQ(r.flowLunarDay, 4);
-    click(periodLinePoint(palace, -l / 2));
-    EXPECT_EQ(r.flowLunarDay, 16);
-    click(periodLinePoint(palace, 3 * l / 4));
-    EXPECT_EQ(r.flowLunarDay, 28);
+    const auto days = view.lastPaint().periodValues[std::size_t(palace)];
+    ASSERT_EQ(days.size(), 3u);
+    const int expected[3] = {4, 16, 28};
+    for (std::size_t i = 0; i < 3; ++i) {
+        ASSERT_EQ(days[i].value, expected[i]);
+        for (const QPoint at :
+             {days[i].rect.topLeft(), days[i].rect.center(), days[i].rect.bottomRight()}) {
+            r.flowLunarDay = 1;
+            showLevel(4);
+            click(chartPoint(at));
+            EXPECT_EQ(r.flowLunarDay, expected[i]) << "day " << expected[i];
+        }
+    }
+    r.flowLunarDay = 1;
+    showLevel(4);
+    click(chartPoint(days[0].rect.topLeft() - QPoint(2, 0)));
+    EXPECT_EQ(r.flowLunarDay, 1);
     // " 9 21日" in a palace whose third day the month does not reach.
     const int short2 = Mod(r.flowMonthLifePalace + 8, 12);
-    click(periodLinePoint(short2, -l));
+    // (A new flow day moves the 流日 label, so the areas are read after each click.)
+    auto dayArea = [&](std::size_t i) {
+        const auto& two = view.lastPaint().periodValues[std::size_t(short2)];
+        EXPECT_EQ(two.size(), 2u);
+        return two.size() == 2 ? chartPoint(two[i].rect.center()) : QPoint();
+    };
+    click(dayArea(0));
     EXPECT_EQ(r.flowLunarDay, 9);
-    click(periodLinePoint(short2, 0));
+    click(dayArea(1));
     EXPECT_EQ(r.flowLunarDay, 21);
 
     // Flow hour and minute: the palace's hour, its ten-minute slot.
@@ -426,6 +490,33 @@ TEST_F(InteractionTest, StarHitsInAPalaceWithManyStars) {
     EXPECT_FALSE(star);
 }
 
+// The star dialog relates the star to the element of its palace: in the natal
+// chart the life palace's element is that of the 五行局; in a flow-year chart a
+// palace has the element of its flow stem.
+TEST_F(InteractionTest, AStarClickCarriesThePalaceElementOfItsOwnStemAndBranch) {
+    const int life = f.record.lifePalace;
+    f.record.natalChart.groupA[std::size_t(life)] |= StarA::ZiWei;
+    view.chartChanged();
+    paint();
+    const auto& names = view.lastPaint().starNames[std::size_t(life)];
+    ASSERT_FALSE(names.empty());
+    click(chartPoint(names.front().rect.center()));
+    ASSERT_TRUE(star);
+    EXPECT_EQ(star->palacePosition, life);
+    EXPECT_EQ(star->palaceElement, f.record.bureau - 2);
+
+    showLevel(2);
+    const ChartBlock& year = f.record.periodChart;
+    for (int p = 0; p < 12; ++p) {
+        const auto& here = view.lastPaint().starNames[std::size_t(p)];
+        if (here.empty()) continue;
+        star.reset();
+        click(chartPoint(here.front().rect.center()));
+        ASSERT_TRUE(star);
+        EXPECT_EQ(star->palaceElement, NayinElement(year.stemAt(p), BranchOfPosition(p))) << p;
+    }
+}
+
 TEST_F(InteractionTest, CentreBlockEditsTheClientTogglesTheDipperAndOpensTheLogoPages) {
     const ChartPaintResult& paint = view.lastPaint();
     const QPoint client = chartPoint(paint.centreClientLines.center());
@@ -450,6 +541,93 @@ TEST_F(InteractionTest, CentreBlockEditsTheClientTogglesTheDipperAndOpensTheLogo
     EXPECT_EQ(opened, LeftLogoUrl());
     click(chartPoint(view.lastPaint().logoRight.center()));
     EXPECT_EQ(opened, RightLogoUrl());
+}
+
+// Tooltips tell what a press does and what a mark means; the real tooltip event
+// shows the same text.
+TEST_F(InteractionTest, TooltipsOnButtonsStripCellsStarsAndPeriodLines) {
+    f.settings.FourHuaType = 0;
+    EXPECT_EQ(ctl->toolTipAt(buttonPoint(2)), QStringLiteral("流年盤：選擇流年"));
+    // The shown level's button also says whose transformations the chart shows (庚 1980).
+    EXPECT_TRUE(ctl->toolTipAt(buttonPoint(0)).endsWith(QStringLiteral("四化：生年干 庚")));
+    EXPECT_TRUE(
+        ctl->toolTipAt(stripPoint(0))
+            .startsWith(QStringLiteral("甲干四化：廉貞化祿、破軍化權、武曲化科、太陽化忌")));
+    click(stripPoint(0));
+    EXPECT_TRUE(ctl->toolTipAt(stripPoint(0)).endsWith(QStringLiteral("再按一次取消標示")));
+
+    const auto& names = view.lastPaint().starNames;
+    int p = 0;
+    while (p < 12 && names[std::size_t(p)].empty())
+        ++p;
+    ASSERT_LT(p, 12);
+    const StarHitArea& first = names[std::size_t(p)].front();
+    const QString starTip = ctl->toolTipAt(chartPoint(first.rect.center()));
+    EXPECT_TRUE(starTip.startsWith(LoadResString(205 + FourHuaStarNumber(first.bit))))
+        << starTip.toStdString();
+    EXPECT_TRUE(starTip.contains(QStringLiteral("五行"))) << starTip.toStdString();
+    EXPECT_TRUE(starTip.contains(QStringLiteral("星性說明")));
+
+    const int a = f.record.decadeFirstAge[5];
+    EXPECT_EQ(ctl->toolTipAt(periodLinePoint(5)),
+              QStringLiteral("看此宮的十年盤（%1 -- %2 歲）").arg(a).arg(a + 9));
+    showLevel(4);
+    const auto& days = view.lastPaint().periodValues[0];
+    ASSERT_FALSE(days.empty());
+    EXPECT_EQ(ctl->toolTipAt(chartPoint(days.back().rect.center())),
+              QStringLiteral("看流日：%1 日").arg(days.back().value));
+    // An empty spot of the centre block has nothing to say.
+    EXPECT_TRUE(
+        ctl->toolTipAt(chartPoint(QPoint(2 * layout().cell, 2 * layout().cell + 5))).isEmpty());
+
+    // Through the event the viewport receives.
+    view.show();
+    const QPoint at = buttonPoint(2);
+    QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("流年盤：選擇流年"));
+    QToolTip::hideText();
+}
+
+// Numeric brightness gets a legend under the stem strip, and each digit and the
+// legend explain themselves; the 七星 names are framed, explained in the legend
+// and in their tooltip.
+TEST_F(InteractionTest, BrightnessDigitsAndTheDipperAreExplained) {
+    EXPECT_TRUE(view.lastButtons().brightnessLegend.isEmpty());
+    f.settings.MiaoWangType = 1;
+    view.chartChanged();
+    paint();
+    const QRect legend = view.lastButtons().brightnessLegend;
+    ASSERT_FALSE(legend.isEmpty());
+    EXPECT_GT(legend.top(), view.lastButtons().stems[9].bottom());
+    EXPECT_TRUE(ctl->toolTipAt(view.viewportPoint(legend.center()))
+                    .startsWith(QStringLiteral("亮度數字：１廟　２旺　３得地")));
+    int p = 0;
+    while (p < 12 && view.lastPaint().brightnessDigits[std::size_t(p)].empty())
+        ++p;
+    ASSERT_LT(p, 12);
+    const auto digit = view.lastPaint().brightnessDigits[std::size_t(p)].front();
+    EXPECT_EQ(ctl->toolTipAt(chartPoint(digit.rect.center())),
+              QStringLiteral("亮度 ") + LoadResString(652 + digit.digit) + QLatin1Char(' ') +
+                  NumericGradeName(digit.digit));
+    EXPECT_FALSE(ctl->isActiveAt(chartPoint(digit.rect.center())));
+
+    EXPECT_TRUE(view.lastPaint().dipperNames[0].isEmpty());
+    click(chartPoint(view.lastPaint().centreLine7.center()));
+    ASSERT_TRUE(view.viewState().dipperToggleOn);
+    EXPECT_FALSE(view.lastButtons().dipperLegend.isEmpty());
+    for (int palace = 0; palace < 12; ++palace) {
+        const QRect names = view.lastPaint().dipperNames[std::size_t(palace)];
+        ASSERT_FALSE(names.isEmpty()) << palace;
+        EXPECT_TRUE(ctl->toolTipAt(chartPoint(names.center())).startsWith(QStringLiteral("七星")));
+        // The frame around the names is drawn in red.
+        const QImage& picture = view.canvasImage();
+        const QPoint corner = names.topLeft() + QPoint(layout().chartLeft - 1, layout().chartTop);
+        bool red = false;
+        for (int dy = 0; dy < names.height(); ++dy)
+            red = red || picture.pixelColor(corner + QPoint(0, dy)) == QColor(255, 0, 0);
+        EXPECT_TRUE(red) << palace;
+    }
 }
 
 TEST_F(InteractionTest, HandCursorOverActivePositionsOnly) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <set>
 
 namespace zelk {
@@ -71,6 +73,53 @@ TEST(PlaceChart, ButtonTopsAreEvery54Units) {
     const ChartLayout layout = PlaceChart({1377, 918});
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(layout.buttonTop[i], layout.chartTop + 54 * i);
+}
+
+TEST(PlaceChart, TheButtonColumnScalesOnScreensOfHighDensity) {
+    const ChartLayout layout = PlaceChart({1500, 1000}, 1.5);
+    EXPECT_EQ(layout.chartLeft, 137); // 91 x 1.5, rounded
+    EXPECT_EQ(layout.buttonLeft, 12);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(layout.buttonTop[i], layout.chartTop + std::lround(54 * 1.5 * i));
+    EXPECT_EQ(layout.stripTopLeft(), QPoint(12, layout.buttonTop[7] + 5));
+    // A margin too narrow for the scaled column keeps the chart nearer the edge.
+    EXPECT_EQ(PlaceChart({1250, 1000}, 1.5).chartLeft, 116);
+    // Scales below 1 or not numbers are held to 1.
+    EXPECT_EQ(PlaceChart({1377, 918}, 0.5).chartLeft, PlaceChart({1377, 918}).chartLeft);
+    EXPECT_EQ(PlaceChart({1377, 918}, std::nan("")).buttonScale, 1.0);
+}
+
+TEST(FitCanvas, TheLargestThreeByTwoCanvasInTheArea) {
+    EXPECT_EQ(FitCanvas(1500, 2000).width, 1500); // width decides
+    EXPECT_EQ(FitCanvas(1500, 2000).height, 1000);
+    EXPECT_EQ(FitCanvas(3000, 900).width, 1350); // height decides
+    EXPECT_EQ(FitCanvas(3000, 900).height, 900);
+    EXPECT_EQ(FitCanvas(-5, 900).height, 0);
+    EXPECT_GT(FitCanvas(2000000000, 2000000000).height, 0);
+    // The smallest canvas still holds the buttons and the strip above the chart's bottom.
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        const ChartLayout layout = PlaceChart(MinimumCanvas(scale), scale);
+        const int stripBottom = layout.stripTopLeft().y() + layout.buttonUnits(50);
+        EXPECT_LE(stripBottom, layout.chartTop + layout.chartSide) << scale;
+    }
+}
+
+TEST(PlaceChartInArea, ASmallerCanvasStandsInTheMiddleOfThePicture) {
+    const ChartLayout plain = PlaceChart({1200, 800});
+    const ChartLayout centred = PlaceChartInArea({1200, 800}, {1500, 1000}, 1.0);
+    EXPECT_EQ(centred.originX, 150);
+    EXPECT_EQ(centred.originY, 100);
+    EXPECT_EQ(centred.chartLeft, plain.chartLeft + 150);
+    EXPECT_EQ(centred.chartTop, plain.chartTop + 100);
+    EXPECT_EQ(centred.buttonLeft, plain.buttonLeft + 150);
+    EXPECT_EQ(centred.buttonTop[3], plain.buttonTop[3] + 100);
+    EXPECT_EQ(centred.chartSide, plain.chartSide);
+    EXPECT_EQ(centred.sidePanelRight(), plain.sidePanelRight() + 150);
+    EXPECT_EQ(centred.sidePanelLeft(), plain.sidePanelLeft() + 150);
+    // A canvas larger than the area (zoomed in) starts at the picture's origin.
+    const ChartLayout large = PlaceChartInArea({1200, 800}, {600, 400}, 1.0);
+    EXPECT_EQ(large.originX, 0);
+    EXPECT_EQ(large.chartLeft, plain.chartLeft);
 }
 
 TEST(LayoutForSide, APictureOf1024HasCell255AndLine23) {

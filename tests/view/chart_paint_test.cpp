@@ -3,11 +3,13 @@
 #include "chart_fixture.h"
 #include "recording_paint_device.h"
 
+#include "chart/chart_facts.h"
 #include "settings/string_table.h"
 #include "view/chart_colours.h"
 #include "view/chart_layout.h"
 #include "view/period_line.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -204,6 +206,102 @@ TEST(ChartPaint, FlyingStemColoursTheNamesItReaches) {
     state.printing = true;
     auto printed = Record(f, state);
     EXPECT_EQ(TextsInPalace(printed->device, 0, QStringLiteral("紫")).at(0).pen, QColor(Qt::black));
+}
+
+// The element drawn one column left of a palace's stem, half a line lower; empty
+// when none of the five is there.
+QString ElementDrawnIn(const RecordingPaintDevice& device, int palace) {
+    const ChartLayout layout = LayoutForSide(kSide);
+    const int l = layout.line;
+    const QRect rect = PalaceTextRect(layout, palace);
+    const QRectF box(rect.right() - 2 * l - 2, rect.bottom() - l - l / 2, l + 2, l + l / 2 + 1);
+    QString found;
+    for (const auto& t : device.textsIn(box))
+        if (QStringLiteral("水木金土火").contains(t.text) && t.text.size() == 1) found += t.text;
+    return found;
+}
+
+// The stem each palace shows beside its element, as the painter reads it.
+int StemShown(const ChartFixture& f, int palace) {
+    if (f.settings.FlowSkyType == 0 || f.record.shownLevel <= 1)
+        return f.record.natalChart.stemAt(palace);
+    return f.record.periodChart.stemAt(palace);
+}
+
+TEST(ChartPaint, PalaceElementIsTheNayinOfTheStemBesideItAtEveryLevel) {
+    for (int flowSky = 0; flowSky <= 1; ++flowSky) {
+        ChartFixture f;
+        f.settings.FlowSkyType = static_cast<int16_t>(flowSky);
+        for (int level = 0; level <= 6; ++level) {
+            SCOPED_TRACE("FlowSkyType " + std::to_string(flowSky) + " level " +
+                         std::to_string(level));
+            f.period(level);
+            auto rec = Record(f);
+            for (int p = 0; p < 12; ++p) {
+                const int element = PalaceElement(StemShown(f, p), p);
+                ASSERT_GE(element, 0);
+                EXPECT_EQ(ElementDrawnIn(rec->device, p), LoadResString(492 + element))
+                    << "palace " << p;
+            }
+            // Beside the natal stems the base palace shows the 五行局's element.
+            if (flowSky == 0 || level <= 1) {
+                EXPECT_EQ(ElementDrawnIn(rec->device, f.record.lifePalace),
+                          LoadResString(183 + f.record.bureau).left(1));
+            }
+        }
+    }
+    // Without HouseFive no element is drawn.
+    ChartFixture f;
+    f.settings.HouseFive = 0;
+    auto rec = Record(f);
+    for (int p = 0; p < 12; ++p)
+        EXPECT_TRUE(ElementDrawnIn(rec->device, p).isEmpty()) << p;
+}
+
+// The box a recorded text covers: its advance and the font's ascent and descent.
+QRectF TextBox(const RecordedText& t) {
+    QFont font(t.family);
+    font.setPixelSize(t.pixelSize);
+    const QFontMetricsF m(font);
+    return QRectF(t.origin.x(), t.origin.y() - m.ascent(), m.horizontalAdvance(t.text),
+                  m.ascent() + m.descent());
+}
+
+// Numeric brightness: each digit has a place of its own — under its star's name —
+// and covers no other text of the palace; the painter returns where it drew them.
+TEST(ChartPaint, BrightnessDigitsCoverNoOtherText) {
+    for (int level : {0, 2}) {
+        ChartFixture f;
+        f.settings.MiaoWangType = 1;
+        f.settings.StarLevel = 1;
+        f.settings.BStarMask = 0xFFFFFFFFu; // every second-grade star with its digit
+        f.period(level);
+        auto rec = Record(f);
+        const QString digits = QStringLiteral("１２３４５６７");
+        int drawn = 0;
+        for (int p = 0; p < 12; ++p) {
+            const QRect rect = PalaceTextRect(LayoutForSide(kSide), p);
+            const auto texts = rec->device.textsIn(QRectF(rect).adjusted(0, 0, 0, 1));
+            std::vector<QRectF> others;
+            std::vector<RecordedText> marks;
+            for (const auto& t : texts) {
+                if (t.text.size() == 1 && digits.contains(t.text) && t.pen == colours::kRedMark)
+                    marks.push_back(t);
+                else
+                    others.push_back(TextBox(t).adjusted(2, 2, -2, -2));
+            }
+            EXPECT_EQ(marks.size(), rec->result.brightnessDigits[p].size()) << p;
+            for (const auto& mark : marks) {
+                ++drawn;
+                const QRectF box = TextBox(mark).adjusted(2, 2, -2, -2);
+                for (const QRectF& other : others)
+                    EXPECT_FALSE(box.intersects(other))
+                        << "palace " << p << " digit " << mark.text.toStdString() << " at "
+                        << mark.origin.x() << "," << mark.origin.y();
+            }
+        }
+        EXPECT_GT(drawn, 20) << "level " << level;
+    }
 }
 
 TEST(ChartPaint, NoComputedChartPaintsNothingButWhite) {

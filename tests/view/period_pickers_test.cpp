@@ -3,6 +3,7 @@
 #include "chart_fixture.h"
 
 #include "calendar/lunar_calendar.h"
+#include "settings/string_table.h"
 #include "view/period_pickers.h"
 
 #include <QCheckBox>
@@ -21,6 +22,8 @@ class PickerTest : public ::testing::Test {
         // A flow date other than the present one, so every check box is shown.
         f.record.flowLunarYear = 2020;
         f.record.flowSolarYear = 2020;
+        f.record.flowSolarMonth = 3;
+        f.record.flowSolarDay = 31;
         f.record.flowLunarMonth = 3;
         f.record.flowLunarDay = 8;
         f.record.flowIsLeap = 0;
@@ -38,45 +41,68 @@ class PickerTest : public ::testing::Test {
     ChartFixture f; // born lunar 1980, present moment 2026-12-09 10:30 (巳 hour)
 };
 
-TEST_F(PickerTest, TenYearListsTwelveRangesFromTheBureauAndPreselectsThePresentOne) {
+TEST_F(PickerTest, TenYearListsTwelveRangesWithTheirPalacesAndYears) {
     ChartRecord& r = f.record;
-    CTenYearDlg dialog(r, f.settings, f.now);
+    CTenYearDlg dialog(r, f.settings, f.now, nullptr, PickerOpensOn::Present);
     ASSERT_EQ(dialog.entryCount(), 12);
-    EXPECT_EQ(dialog.entryText(0), QString::asprintf("%3d --%3d", r.bureau, r.bureau + 9));
-    EXPECT_EQ(dialog.entryText(11), QString::asprintf("%3d --%3d", r.bureau + 110, r.bureau + 119));
+    // A yang (庚) male steps forward from the life palace.
+    ASSERT_EQ(r.stemParity, 0);
+    ASSERT_EQ(r.sex, 0);
+    for (int i = 0; i < 12; ++i) {
+        const int start = r.bureau + 10 * i;
+        const int palace = Mod(r.lifePalace + i, 12);
+        const QString pillar = LoadResString(135 + r.natalChart.stemAt(palace)) +
+                               LoadResString(145 + BranchOfPosition(palace));
+        const QString text = dialog.entryText(i);
+        EXPECT_TRUE(text.startsWith(QString::asprintf("%3d --%3d", start, start + 9))) << i;
+        EXPECT_TRUE(text.contains(pillar)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::asprintf("%4d -- %4d", 1979 + start, 1988 + start)))
+            << text.toStdString();
+    }
+    // Nothing chosen yet: the decade of the present age.
     const int age = f.now.lunar.year - r.lunarYear + 1;
     EXPECT_EQ(dialog.selectedIndex(), (age - r.bureau) / 10);
     EXPECT_TRUE(dialog.acceptWith(5));
     EXPECT_EQ(dialog.chosenIndex(), 5);
     EXPECT_EQ(r.hourIndex, r.placementHour);
 
-    // Before the first range begins, the first one is preselected.
+    // Before the first range begins, the first one.
     CurrentTime early = f.now;
     early.lunar.year = static_cast<int16_t>(r.lunarYear);
-    CTenYearDlg young(r, f.settings, early);
+    CTenYearDlg young(r, f.settings, early, nullptr, PickerOpensOn::Present);
     EXPECT_EQ(young.selectedIndex(), 0);
+
+    // After a choice: the decade of the stored ten-year palace.
+    r.tenYearPalace = static_cast<int16_t>(Mod(r.lifePalace + 7, 12));
+    CTenYearDlg again(r, f.settings, f.now);
+    EXPECT_EQ(again.selectedIndex(), 7);
 }
 
-TEST_F(PickerTest, FlowYearListsTheYearsAroundThePresentWithTheirAges) {
+TEST_F(PickerTest, FlowYearListsTheYearsWithTheirPillarsAndAges) {
     ChartRecord& r = f.record;
-    const int present = f.now.lunar.year; // 2026
+    const int present = f.now.lunar.year; // 2026, 丙午
     f.settings.YearDisplay = 0;
-    CFlowYearDlg dialog(r, f.settings, f.now);
+    CFlowYearDlg dialog(r, f.settings, f.now, nullptr, PickerOpensOn::Present);
     // From the birth year (less than 200 years back) to 2099.
     ASSERT_EQ(dialog.entryCount(), (present - 1980) + 1 + (2099 - present));
-    EXPECT_EQ(dialog.entryText(0), QStringLiteral("1980年 1歲"));
+    EXPECT_EQ(dialog.entryText(0), QStringLiteral("1980年 庚申 1歲"));
     const int presentEntry = present - 1980;
     EXPECT_EQ(dialog.selectedIndex(), presentEntry);
-    EXPECT_EQ(dialog.entryText(presentEntry), QStringLiteral("今年 %1歲").arg(present - 1979));
+    EXPECT_EQ(dialog.entryText(presentEntry), QStringLiteral("今年 丙午 %1歲").arg(present - 1979));
+    EXPECT_EQ(dialog.entryText(presentEntry + 1), QStringLiteral("2027年 丁未 48歲"));
     EXPECT_EQ(dialog.yearOfEntry(dialog.entryCount() - 1), 2099);
 
     f.settings.YearDisplay = 1;
     CFlowYearDlg minguo(r, f.settings, f.now);
-    EXPECT_EQ(minguo.entryText(0), QStringLiteral("民國69年 1歲"));
+    EXPECT_EQ(minguo.entryText(0), QStringLiteral("民國69年 庚申 1歲"));
+    // The stored flow year (2020) is the last choice.
+    EXPECT_EQ(minguo.selectedIndex(), 2020 - 1980);
     EXPECT_TRUE(minguo.acceptWith(presentEntry + 3));
     EXPECT_EQ(r.flowLunarYear, present + 3);
     EXPECT_EQ(r.flowSolarYear, present + 3);
     EXPECT_EQ(r.hourIndex, r.placementHour);
+    CFlowYearDlg reopened(r, f.settings, f.now);
+    EXPECT_EQ(reopened.selectedIndex(), presentEntry + 3);
 
     // At most 200 years back, and nothing from 2100 on.
     r.lunarYear = 1900;
@@ -87,31 +113,38 @@ TEST_F(PickerTest, FlowYearListsTheYearsAroundThePresentWithTheirAges) {
     EXPECT_EQ(far.entryText(far.entryCount() - 1).left(2), QStringLiteral("今年"));
 }
 
-TEST_F(PickerTest, FlowMonthPlacesTheLeapMonthAfterItsMonth) {
+TEST_F(PickerTest, FlowMonthPlacesTheLeapMonthAfterItsMonthAndOpensOnTheLastChoice) {
     ChartRecord& r = f.record;
-    int leapYear = 2020;
-    while (!LunarYearMonthLengths(leapYear).hasLeap)
-        ++leapYear;
-    const int leap = LunarYearMonthLengths(leapYear).leapMonth;
-    r.flowLunarYear = static_cast<int16_t>(leapYear);
-    auto pick = [&](int index) {
+    // 2020 has a leap fourth month; its third month begins on 2020-03-24, a 庚辰 month.
+    ASSERT_EQ(LunarYearMonthLengths(2020).leapMonth, 4);
+    const int leap = 4;
+    auto pick = [&](int index, int expectedSelection) {
         CFlowMonthDlg dialog(r, f.settings, f.now);
         EXPECT_EQ(dialog.entryCount(), 13);
-        EXPECT_EQ(dialog.entryText(leap), QStringLiteral("閏") + QString::asprintf("%2d", leap));
-        EXPECT_EQ(dialog.selectedIndex(), 0);
+        EXPECT_TRUE(dialog.entryText(leap).startsWith(QStringLiteral("閏") +
+                                                      QString::asprintf("%2d", leap)));
+        EXPECT_EQ(dialog.selectedIndex(), expectedSelection);
         EXPECT_TRUE(dialog.acceptWith(index));
     };
-    pick(leap - 1);
+    {
+        CFlowMonthDlg dialog(r, f.settings, f.now);
+        EXPECT_EQ(dialog.entryText(2), QStringLiteral(" 3月   庚辰月   2020/3/24 起"));
+    }
+    pick(leap - 1, 2); // the stored third month
     EXPECT_EQ(r.flowLunarMonth, leap);
     EXPECT_EQ(r.flowIsLeap, 0);
-    pick(leap);
+    pick(leap, leap - 1);
     EXPECT_EQ(r.flowLunarMonth, leap);
     EXPECT_EQ(r.flowIsLeap, 1);
-    pick(leap + 1);
+    pick(leap + 1, leap); // opens on the leap month just chosen
     EXPECT_EQ(r.flowLunarMonth, leap + 1);
     EXPECT_EQ(r.flowIsLeap, 0);
-    EXPECT_EQ(r.flowLunarYear, leapYear);
+    EXPECT_EQ(r.flowLunarYear, 2020);
     EXPECT_EQ(r.hourIndex, r.placementHour);
+
+    // Nothing chosen yet: the present month number (the eleventh), in the listed year too.
+    CFlowMonthDlg fresh(r, f.settings, f.now, nullptr, PickerOpensOn::Present);
+    EXPECT_EQ(fresh.selectedIndex(), f.now.lunar.month); // one entry later for 閏4
 }
 
 TEST_F(PickerTest, FlowMonthBoxSwitchesToThePresentYear) {
@@ -133,11 +166,13 @@ TEST_F(PickerTest, FlowMonthBoxSwitchesToThePresentYear) {
     EXPECT_FALSE(present.presentBoxShown());
 }
 
-TEST_F(PickerTest, FlowDateListsTheDaysOfTheFlowMonth) {
+TEST_F(PickerTest, FlowDateListsTheDaysWithPillarsAndGregorianDates) {
     ChartRecord& r = f.record;
     CFlowDateDlg dialog(r, f.settings, f.now);
     EXPECT_EQ(dialog.entryCount(), LunarMonthLength(2020, 3, false));
-    EXPECT_EQ(dialog.selectedIndex(), 7); // the stored flow day 8
+    // Lunar 2020-3-8 is Tuesday 2020-03-31, a 癸酉 day.
+    EXPECT_EQ(dialog.entryText(7), QStringLiteral(" 8日   癸酉日   2020/3/31 (二)"));
+    EXPECT_EQ(dialog.selectedIndex(), 7); // the stored flow day 8, the last choice
     ASSERT_TRUE(dialog.presentBoxShown());
     dialog.presentBox()->setChecked(true);
     EXPECT_EQ(dialog.entryCount(),
@@ -159,15 +194,34 @@ TEST_F(PickerTest, FlowDateListsTheDaysOfTheFlowMonth) {
     EXPECT_EQ(r.flowLunarMonth, f.now.lunar.month);
     EXPECT_EQ(r.flowLunarDay, 1);
     EXPECT_EQ(r.hourIndex, r.placementHour);
+
+    // Nothing chosen yet: today's day, held to the length of a shorter month.
+    CurrentTime late = f.now;
+    late.lunar.day = 30;
+    r.flowLunarYear = 2020;
+    r.flowLunarMonth = 3;
+    r.flowIsLeap = 0;
+    ASSERT_EQ(LunarMonthLength(2020, 3, false), 30);
+    CFlowDateDlg today(r, f.settings, late, nullptr, PickerOpensOn::Present);
+    EXPECT_EQ(today.selectedIndex(), 29);
+    r.flowLunarMonth = 1; // 29 days
+    ASSERT_EQ(LunarMonthLength(2020, 1, false), 29);
+    CFlowDateDlg shorter(r, f.settings, late, nullptr, PickerOpensOn::Present);
+    EXPECT_EQ(shorter.selectedIndex(), 28);
 }
 
 TEST_F(PickerTest, FlowTimeLateZiHourIsTheNextDaysZiHour) {
     ChartRecord& r = f.record;
     CFlowTimeDlg dialog(r, f.settings, f.now);
     ASSERT_EQ(dialog.entryCount(), 13);
-    EXPECT_EQ(dialog.entryText(0), QStringLiteral("子時  午夜十二點後"));
-    EXPECT_EQ(dialog.entryText(12), QStringLiteral("子時  晚上十一後"));
-    EXPECT_EQ(dialog.selectedIndex(), 2);
+    // The hours of a 癸 day (2020-03-31) start at 壬子; the late 子 hour is the 甲子 day's.
+    ASSERT_EQ(r.flowSolarDay, 31);
+    EXPECT_EQ(dialog.entryText(0), QStringLiteral("子時  午夜十二點後   壬子時"));
+    EXPECT_TRUE(dialog.entryText(6).endsWith(QStringLiteral("戊午時")));
+    EXPECT_EQ(dialog.entryText(12), QStringLiteral("子時  晚上十一後   甲子時"));
+    EXPECT_EQ(dialog.selectedIndex(), 2); // the stored flow hour
+    CFlowTimeDlg fresh(r, f.settings, f.now, nullptr, PickerOpensOn::Present);
+    EXPECT_EQ(fresh.selectedIndex(), f.now.hourIndex);
     EXPECT_TRUE(dialog.acceptWith(6));
     EXPECT_EQ(r.flowHour, 6);
     EXPECT_EQ(r.hourIndex, 6);
@@ -213,7 +267,10 @@ TEST_F(PickerTest, FlowMinuteListsTheSlotsOfTheFlowHour) {
     ChartRecord& r = f.record;
     CFlowMinDlg dialog(r, f.settings, f.now);
     EXPECT_EQ(dialog.entryText(0), PickerMinuteSlotText(2, 0));
-    EXPECT_EQ(dialog.selectedIndex(), 4);
+    EXPECT_EQ(dialog.selectedIndex(), 4); // the stored slot
+    CFlowMinDlg fresh(r, f.settings, f.now, nullptr, PickerOpensOn::Present);
+    ASSERT_NE(f.now.minuteIndex, 4);
+    EXPECT_EQ(fresh.selectedIndex(), f.now.minuteIndex);
     ASSERT_TRUE(dialog.presentBoxShown());
     dialog.presentBox()->setChecked(true);
     EXPECT_EQ(dialog.entryText(0), PickerMinuteSlotText(f.now.hourIndex, 0));

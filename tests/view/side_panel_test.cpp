@@ -1,7 +1,10 @@
 #include "chart_fixture.h"
 
 #include "calendar/lunar_calendar.h"
+#include "recording_paint_device.h"
 #include "settings/string_table.h"
+#include "view/centre_block.h"
+#include "view/four_hua_layers.h"
 #include "view/side_panel.h"
 
 #include <QImage>
@@ -35,6 +38,56 @@ TEST(SidePanel, NatalTableOf88YearsHighlightsThisYear) {
     for (const auto& row : table.rows)
         for (const auto& c : row.cells)
             EXPECT_FALSE(c.current);
+}
+
+// The heading names the stem whose transformations the chart shows: with the
+// default setting 十年盤 shows the birth year's (庚, 1980) and 流月盤 the flow
+// year's (丙, 2026), which the chart alone does not tell.
+TEST(SidePanel, TheHeadingNamesTheStemsOfTheTransformations) {
+    ChartFixture f;
+    auto caption = [&](int level) {
+        f.period(level);
+        return FourHuaCaption(f.record, f.settings, FlowPillarsOf(f.record), level);
+    };
+    f.settings.YearHuaBase = 2;
+    EXPECT_EQ(caption(0), QStringLiteral("四化：生年干 庚"));
+    EXPECT_EQ(caption(1), QStringLiteral("四化：生年干 庚"));
+    for (int level = 2; level <= 6; ++level)
+        EXPECT_EQ(caption(level), QStringLiteral("四化：流年干 丙")) << level;
+    f.settings.YearHuaBase = 0;
+    EXPECT_EQ(caption(3), QStringLiteral("四化：生年干 庚"));
+    f.settings.YearHuaBase = 1;
+    f.period(1);
+    const QString decadeStem =
+        LoadResString(135 + f.record.natalChart.stemAt(f.record.tenYearPalace));
+    EXPECT_EQ(caption(1), QStringLiteral("四化：大限干 ") + decadeStem);
+    f.period(3);
+    const FlowPillarCache month = FlowPillarsOf(f.record);
+    EXPECT_EQ(caption(3), QStringLiteral("四化：流月干 ") + LoadResString(135 + month.monthStem));
+    EXPECT_TRUE(caption(5).startsWith(QStringLiteral("四化：流時干 ")));
+    f.settings.YearHuaBase = 3;
+    EXPECT_EQ(caption(2), QStringLiteral("四化：生年庚(圓框)　大限") + decadeStem +
+                              QStringLiteral("(方框)　流年丙(圓角框)"));
+
+    // Painted as the panel's first row, above the table, and kept inside the panel.
+    f.settings.YearHuaBase = 2;
+    f.period(3);
+    const ChartLayout layout = PlaceChart({1377, 918});
+    test::RecordingPaintDevice device(layout.canvasWidth, layout.canvasHeight);
+    {
+        QPainter painter(&device);
+        PaintSidePanel(painter, layout, f.record, f.settings, f.now, nullptr,
+                       QStringLiteral("四化：流年干 丙"));
+    }
+    const auto heading = device.textsContaining(QStringLiteral("四化：流年干 丙"));
+    ASSERT_EQ(heading.size(), 1u);
+    EXPECT_GE(heading[0].origin.x(), layout.sidePanelLeft());
+    EXPECT_LT(heading[0].origin.y(), layout.chartTop + SidePanelCaptionHeight(layout.chartSide));
+    for (const auto& t : device.texts()) {
+        if (t.text == heading[0].text) continue;
+        EXPECT_GT(t.origin.y(), layout.chartTop + SidePanelCaptionHeight(layout.chartSide))
+            << t.text.toStdString();
+    }
 }
 
 TEST(SidePanel, TenYearListStartsAtAgeOneForAnEarlyPeriod) {
