@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Zelk need.
-# Quiet and quick when everything is already there; safe to run again.
+# Installs the Debian packages that building, running and testing Zelk need,
+# and any further packages named on the command line (the packaging scripts add
+# their tools this way). Quiet and quick when everything is already there; safe
+# to run again.
+#   scripts/install-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -11,7 +14,9 @@ packages=(
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation fonts-noto-cjk
   qt6-translations-l10n
   poppler-utils python3
+  desktop-file-utils appstream shared-mime-info
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,15 @@
 #include "zelk_app.h"
 
 #include "app_session.h"
+#include "zelk_version.h"
 
 namespace zelk {
 
 CZelkApp::CZelkApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Quiln"));
     setApplicationName(QStringLiteral("Zelk"));
-    setApplicationVersion(QStringLiteral("3.00.00"));
-    setDesktopFileName(QStringLiteral("zelk"));
+    setApplicationVersion(QStringLiteral(ZELK_VERSION));
+    setDesktopFileName(QStringLiteral("org.zelk.Zelk"));
 }
 
 CZelkApp::~CZelkApp() {

@@ -1,5 +1,6 @@
 // zelk-cli: the command-line tool for scripts and for checking results by hand.
 #include "cli_support.h"
+#include "zelk_version.h"
 
 #include <cstring>
 #include <iostream>
@@ -7,7 +8,8 @@
 namespace {
 void PrintUsage(std::ostream& os) {
     os << "usage:\n";
-    for (const auto& c : zelk::cli::Commands()) os << "  " << c.usage << "\n";
+    for (const auto& c : zelk::cli::Commands())
+        os << "  " << c.usage << "\n";
 }
 } // namespace
 
@@ -15,6 +17,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "zelk-cli " ZELK_VERSION "\n";
+        return 0;
     }
     const std::string name = argv[1];
     for (const auto& c : zelk::cli::Commands()) {
